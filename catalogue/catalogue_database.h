@@ -1,0 +1,44 @@
+#pragma once
+
+#include "catalogue/catalogue_tables.h"
+#include "catalogue/text_grid.h"
+
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+// The in-memory catalogue database. Built once, read-only afterwards.
+class CatalogueDatabase {
+public:
+    CatalogueDatabase() = default;
+    ~CatalogueDatabase();
+    CatalogueDatabase(const CatalogueDatabase&) = delete;
+    CatalogueDatabase& operator=(const CatalogueDatabase&) = delete;
+
+    // The process-wide catalogue, built from the built-in tables on first use.
+    static CatalogueDatabase& instance();
+
+    // Opens the connection and loads the built-in tables.
+    void build();
+    // Loads the given tables. A table whose text breaks the format is left out; its error
+    // (naming the table and the record) is appended to loadErrors(). Afterwards the database
+    // accepts reads only.
+    void build(const std::vector<CatalogueTable>& tables);
+    const std::vector<std::string>& loadErrors() const { return m_loadErrors; }
+
+    // Runs one statement that returns no rows. Refused once the database is built.
+    bool execute(const std::string& sql, std::string* error = nullptr);
+
+    // Runs one SELECT and collects its whole result. Parameters are bound as texts to
+    // ?1, ?2, ... so that typed text never becomes part of the statement.
+    TextGrid query(const std::string& sql, bool* ok = nullptr, std::string* error = nullptr,
+                   const std::vector<std::string>& parameters = {});
+
+private:
+    bool loadTable(const CatalogueTable& table, std::string& error);
+
+    sqlite3* m_db = nullptr;
+    bool m_readOnly = false;
+    std::vector<std::string> m_loadErrors;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// One catalogue text, parsed: header names and records of texts (UTF-8).
+struct ParsedTable {
+    std::vector<std::string> header;
+    std::vector<std::vector<std::string>> records;
+};
+
+// Strict reader of the catalogue text format: quoted header, non-empty values quoted,
+// empty values written as nothing, CR LF after every record, a bare LF allowed inside
+// quotes, no quote inside a value, the same number of fields in every record.
+// On failure returns false and sets error to a text naming the record (1 = header).
+bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& error);
