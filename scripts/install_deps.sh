@@ -9,7 +9,7 @@ packages=(
   libgl-dev libegl-dev libxkbcommon-dev libvulkan-dev
   qt6-qpa-plugins libqt6svg6 qml6-module-qtqml
   libsqlite3-dev liberfa-dev
-  fonts-noto-cjk xvfb x11-utils imagemagick xdotool
+  python3 fonts-noto-cjk xvfb x11-utils imagemagick xdotool
 )
 
 missing=()
