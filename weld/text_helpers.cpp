@@ -1,0 +1,142 @@
+#include "weld/text_helpers.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace {
+
+char asciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Length of the UTF-8 character that starts with this byte; stray continuation bytes and
+// invalid lead bytes count as one so that the walk always advances.
+std::size_t characterLength(unsigned char lead) {
+    if (lead < 0xC0) return 1;
+    if (lead < 0xE0) return 2;
+    if (lead < 0xF0) return 3;
+    if (lead < 0xF8) return 4;
+    return 1;
+}
+
+bool matchesAt(const std::string& text, std::size_t pos, const std::string& search) {
+    if (text.size() - pos < search.size()) return false;
+    for (std::size_t k = 0; k < search.size(); ++k) {
+        if (asciiLower(text[pos + k]) != asciiLower(search[k])) return false;
+    }
+    return true;
+}
+
+// Full-width forms U+FF01..U+FF5E are EF BC 81..EF BC BF and EF BD 80..EF BD 9E;
+// the ideographic space U+3000 is E3 80 80.
+std::string foldFullWidth(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto b0 = static_cast<unsigned char>(text[i]);
+        if (i + 2 < text.size()) {
+            const auto b1 = static_cast<unsigned char>(text[i + 1]);
+            const auto b2 = static_cast<unsigned char>(text[i + 2]);
+            if (b0 == 0xEF && b1 == 0xBC && b2 >= 0x81 && b2 <= 0xBF) {
+                out += static_cast<char>(b2 - 0x81 + 0x21);
+                i += 3;
+                continue;
+            }
+            if (b0 == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E) {
+                out += static_cast<char>(b2 - 0x80 + 0x60);
+                i += 3;
+                continue;
+            }
+            if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) {
+                out += ' ';
+                i += 3;
+                continue;
+            }
+        }
+        out += text[i];
+        ++i;
+    }
+    return out;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+locale_t cLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+} // namespace
+
+std::string replaceText(const std::string& text, const std::string& search,
+                        const std::string& replacement) {
+    if (search.empty() || text.empty()) return text;
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        if (matchesAt(text, pos, search)) {
+            out += replacement;
+            pos += search.size();
+            continue;
+        }
+        const std::size_t step =
+            std::min(characterLength(static_cast<unsigned char>(text[pos])), text.size() - pos);
+        out.append(text, pos, step);
+        pos += step;
+    }
+    return out;
+}
+
+std::string stripLineBreaks(const std::string& text) {
+    return replaceText(replaceText(replaceText(text, "\r\n", ""), "\n", ""), "\r", "");
+}
+
+double textToNumber(const std::string& text) {
+    const std::string folded = foldFullWidth(text);
+    std::size_t i = 0;
+    const std::size_t n = folded.size();
+    while (i < n && (folded[i] == ' ' || (folded[i] >= '\t' && folded[i] <= '\r')))
+        ++i;
+    const std::size_t start = i;
+    if (i < n && (folded[i] == '+' || folded[i] == '-')) ++i;
+    std::size_t digits = 0;
+    while (i < n && isDigit(folded[i]))
+        ++i, ++digits;
+    if (i < n && folded[i] == '.') {
+        ++i;
+        while (i < n && isDigit(folded[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0) return 0.0;
+    if (i < n && (folded[i] == 'e' || folded[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (folded[j] == '+' || folded[j] == '-')) ++j;
+        if (j < n && isDigit(folded[j])) {
+            while (j < n && isDigit(folded[j]))
+                ++j;
+            i = j;
+        }
+    }
+    // The prefix holds nothing strtod could read as hex, inf or nan; the C locale keeps
+    // the point a point whatever the user's locale says.
+    const std::string prefix = folded.substr(start, i - start);
+    return strtod_l(prefix.c_str(), nullptr, cLocale());
+}
+
+std::string numberToText(double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 13);
+    return std::string(buffer, result.ptr);
+}
+
+std::uint32_t rgbColor(int r, int g, int b) {
+    return static_cast<std::uint32_t>(r & 255) + static_cast<std::uint32_t>(g & 255) * 256u +
+           static_cast<std::uint32_t>(b & 255) * 65536u;
+}

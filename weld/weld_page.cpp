@@ -1,0 +1,213 @@
+#include "weld/weld_page.h"
+
+#include "resources/image_store.h"
+#include "shell/ui_toolkit.h"
+#include "weld/materials.h"
+#include "weld/text_helpers.h"
+#include "weld/weld_calculation.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr const char* dimensionProperty = "dimensionElement";
+
+// Reads "x,y" as two integers; full-width digits count as ASCII ones.
+QPoint readPosition(const std::string& pos) {
+    const QString text = QString::fromStdString(pos);
+    const QStringList parts = text.split(QLatin1Char(','));
+    auto readInt = [](const QString& part) {
+        int value = 0;
+        int i = 0;
+        while (i < part.size() && part.at(i).isSpace())
+            ++i;
+        for (; i < part.size(); ++i) {
+            const int digit = part.at(i).digitValue();
+            if (digit < 0 || digit > 9) break;
+            value = value * 10 + digit;
+            if (value > 100000) break;
+        }
+        return value;
+    };
+    return QPoint(readInt(parts.value(0)), readInt(parts.value(1)));
+}
+
+} // namespace
+
+QString materialItemText(const std::string& name, const std::string& density) {
+    return QStringLiteral("%1    %2 kg/m³").arg(ui::toQt(name), ui::toQt(density));
+}
+
+WeldPage::WeldPage(QWidget* window, const CatalogueQueries& queries, QObject* parent)
+    : QObject(parent), m_window(window), m_queries(queries) {
+    if (auto* calculate = ui::element<QPushButton>(window, LayoutId::CalculateButton))
+        connect(calculate, &QPushButton::clicked, this, &WeldPage::onCalculateClick);
+    for (LayoutId id :
+         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton}) {
+        if (auto* copy = ui::element<QAbstractButton>(window, id)) {
+            copy->setEnabled(false);
+            connect(copy, &QAbstractButton::clicked, this,
+                    [this, copy] { onCopyResultClick(copy); });
+        }
+    }
+    if (auto* box = ui::element<QComboBox>(window, LayoutId::MaterialBox)) {
+        for (const Material& material : materialTable())
+            box->addItem(materialItemText(material.name, material.density));
+        box->setCurrentIndex(-1);
+        box->setPlaceholderText(QStringLiteral("请选择材质"));
+        connect(box, &QComboBox::activated, this, &WeldPage::onMaterialSelect);
+    }
+}
+
+void WeldPage::onMaterialSelect(int index) {
+    const auto& materials = materialTable();
+    if (index < 0 || index >= static_cast<int>(materials.size())) return;
+    if (auto* density = ui::element<QLineEdit>(m_window, LayoutId::DensityField))
+        density->setText(ui::toQt(materials[static_cast<size_t>(index)].density));
+}
+
+void WeldPage::clearDimensions() {
+    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
+    if (!panel) return;
+    const QList<QWidget*> children = panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* child : children) {
+        if (child->property(dimensionProperty).toBool()) delete child;
+    }
+}
+
+void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
+    if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage)) barPage->hide();
+    if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage)) weldPage->show();
+
+    const int familyId = ui::userId(button);
+    const std::string family = std::to_string(familyId);
+    if (auto* title = ui::element<QLabel>(m_window, LayoutId::WeldTitleLine))
+        title->setText(QStringLiteral("焊接-") + ui::toQt(m_queries.familyName(family)));
+    if (auto* calculate = ui::elementById(m_window, LayoutId::CalculateButton))
+        ui::setUserId(calculate, familyId + 2000);
+
+    clearDimensions();
+    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::WeldDrawing)) {
+        const QPixmap pixmap = loadImage(ui::toQt(m_queries.familyImage(family)), QSize(),
+                                         drawing->devicePixelRatioF());
+        if (pixmap.isNull())
+            drawing->clear();
+        else
+            drawing->setPixmap(pixmap);
+    }
+
+    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
+    const TextGrid marks = m_queries.weldMarksOfFamily(family);
+    QWidget* previousField = nullptr;
+    for (int r = 1; panel && r < marks.rowCount && marks.columnCount >= 4; ++r) {
+        const QString name = ui::toQt(marks.cell(r, 2));
+        const QPoint pos = readPosition(marks.cell(r, 3));
+
+        auto* label = new QLabel(name, panel);
+        label->setProperty(dimensionProperty, true);
+        QFont labelFont(QStringLiteral("微软雅黑"));
+        labelFont.setPixelSize(16);
+        label->setFont(labelFont);
+        label->setStyleSheet(QStringLiteral("color: rgb(42, 227, 0); background: transparent;"));
+        label->setGeometry(pos.x(), pos.y(), 40, 20);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        label->show();
+
+        auto* field = new QLineEdit(panel);
+        field->setProperty(dimensionProperty, true);
+        field->setObjectName(name);
+        field->setAccessibleName(name);
+        field->setToolTip(QStringLiteral("请输入对应数值，就可以计算了，单位为mm"));
+        field->setPlaceholderText(QStringLiteral("请输入"));
+        QFont fieldFont(QStringLiteral("微软雅黑"));
+        fieldFont.setPointSize(9);
+        field->setFont(fieldFont);
+        field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: white; "
+                                            "border: 1px solid rgba(255,255,255,90);"
+                                            " border-radius: 2px; padding: 0 2px; }"
+                                            "QLineEdit:focus { border-color: rgb(42, 227, 0); }"));
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::PlaceholderText, QColor(200, 210, 220, 160));
+        field->setPalette(palette);
+        field->setGeometry(pos.x(), pos.y() + 15, 80, 20);
+        connect(field, &QLineEdit::returnPressed, this, &WeldPage::onCalculateClick);
+        field->show();
+        if (previousField) QWidget::setTabOrder(previousField, field);
+        previousField = field;
+    }
+
+    const TextGrid formulas = m_queries.weldFormulasOfFamily(family);
+    std::string area, weight, surface;
+    if (formulas.rowCount >= 2 && formulas.columnCount >= 5) {
+        area =
+            formulas.cell(1, 2).empty() ? std::string("无截面面积公式可用。") : formulas.cell(1, 2);
+        weight = formulas.cell(1, 3);
+        surface = stripLineBreaks(formulas.cell(1, 4));
+    }
+    const std::pair<LayoutId, std::string> lines[] = {{LayoutId::AreaFormulaLine, area},
+                                                      {LayoutId::WeightFormulaLine, weight},
+                                                      {LayoutId::SurfaceFormulaLine, surface}};
+    for (const auto& [id, text] : lines) {
+        if (auto* line = ui::element<QLabel>(m_window, id)) line->setText(ui::toQt(text));
+    }
+}
+
+QString WeldPage::fieldText(const QString& name) const {
+    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
+    if (!panel) return {};
+    auto* field = panel->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
+    return field ? field->text() : QString();
+}
+
+void WeldPage::onCalculateClick() {
+    auto* calculate = ui::elementById(m_window, LayoutId::CalculateButton);
+    const int familyId = ui::userId(calculate) - 2000;
+    if (familyId <= 0) return;
+    auto* density = ui::element<QLineEdit>(m_window, LayoutId::DensityField);
+    const WeldCalculation result = calculateWeld(
+        m_queries, familyId,
+        [this](const std::string& name) { return ui::fromQt(fieldText(ui::toQt(name))); },
+        density ? ui::fromQt(density->text()) : std::string());
+    ui::showMessage(m_window, ui::toQt(result.message));
+    if (!result.ok) return;
+    const std::pair<LayoutId, std::string> lines[] = {
+        {LayoutId::AreaResultLine, result.areaLine},
+        {LayoutId::WeightResultLine, result.weightLine},
+        {LayoutId::SurfaceResultLine, result.surfaceLine}};
+    for (const auto& [id, text] : lines) {
+        if (auto* line = ui::element<QLabel>(m_window, id)) line->setText(ui::toQt(text));
+    }
+    m_copyEnabled = true;
+    for (LayoutId id :
+         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton}) {
+        if (QWidget* copy = ui::elementById(m_window, id)) copy->setEnabled(true);
+    }
+}
+
+void WeldPage::onCopyResultClick(QAbstractButton* button) {
+    if (!m_copyEnabled) return;
+    LayoutId line;
+    switch (ui::layoutIdOf(button)) {
+    case static_cast<int>(LayoutId::CopyAreaButton):
+        line = LayoutId::AreaResultLine;
+        break;
+    case static_cast<int>(LayoutId::CopyWeightButton):
+        line = LayoutId::WeightResultLine;
+        break;
+    case static_cast<int>(LayoutId::CopySurfaceButton):
+        line = LayoutId::SurfaceResultLine;
+        break;
+    default:
+        return;
+    }
+    auto* label = ui::element<QLabel>(m_window, line);
+    const QString text = label ? label->text() : QString();
+    QGuiApplication::clipboard()->setText(text);
+    ui::showMessage(m_window, QStringLiteral("内容已复制到剪辑版：") + text);
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "catalogue/catalogue_queries.h"
+
+#include <QObject>
+
+class QAbstractButton;
+
+// The page of one weld-section family: title, drawing with a label and an input field per
+// dimension, the formulas, the material and density, results and their copy buttons.
+class WeldPage : public QObject {
+    Q_OBJECT
+  public:
+    WeldPage(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
+
+    void onWeldFamilyClick(QAbstractButton* button);
+    void onCalculateClick();
+    void onCopyResultClick(QAbstractButton* button);
+    void onMaterialSelect(int index);
+
+    bool copyEnabled() const { return m_copyEnabled; }
+
+  private:
+    void clearDimensions();
+    QString fieldText(const QString& name) const;
+
+    QWidget* m_window;
+    const CatalogueQueries& m_queries;
+    bool m_copyEnabled = false;
+};
+
+// The display text of a material row: name and density.
+QString materialItemText(const std::string& name, const std::string& density);
