@@ -6,6 +6,65 @@ std::string recordError(size_t record, const std::string& what) {
     return "record " + std::to_string(record) + ": " + what;
 }
 
+// Offset of the first byte that is not part of well-formed UTF-8 (overlong forms, surrogates
+// and code points above U+10FFFF included), or npos.
+size_t firstInvalidUtf8(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        size_t length;
+        unsigned char low = 0x80, high = 0xBF; // allowed range of the second byte
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if (c >= 0xC2 && c <= 0xDF) {
+            length = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            length = 3;
+            if (c == 0xE0)
+                low = 0xA0;
+            else if (c == 0xED)
+                high = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            length = 4;
+            if (c == 0xF0)
+                low = 0x90;
+            else if (c == 0xF4)
+                high = 0x8F;
+        } else {
+            return i;
+        }
+        if (i + length > text.size()) return i;
+        for (size_t k = 1; k < length; ++k) {
+            const unsigned char b = static_cast<unsigned char>(text[i + k]);
+            if (k == 1 ? (b < low || b > high) : (b < 0x80 || b > 0xBF)) return i;
+        }
+        i += length;
+    }
+    return std::string_view::npos;
+}
+
+// Record number (1 = header) of a byte offset: CR LF only ever ends a record.
+size_t recordAt(std::string_view text, size_t offset) {
+    size_t record = 1;
+    for (size_t p = text.find("\r\n"); p != std::string_view::npos && p < offset;
+         p = text.find("\r\n", p + 2))
+        ++record;
+    return record;
+}
+
+// SQLite compares column names without regard to ASCII case.
+bool sameColumnName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+        if (x != y) return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& error) {
@@ -15,8 +74,13 @@ bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& 
         return false;
     }
     if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
-        static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF) {
+        static_cast<unsigned char>(text[1]) == 0xBB &&
+        static_cast<unsigned char>(text[2]) == 0xBF) {
         error = recordError(1, "the text starts with a byte-order mark");
+        return false;
+    }
+    if (size_t bad = firstInvalidUtf8(text); bad != std::string_view::npos) {
+        error = recordError(recordAt(text, bad), "the text is not valid UTF-8");
         return false;
     }
 
@@ -79,6 +143,15 @@ bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& 
             return false;
         }
         if (header) {
+            for (size_t i = 0; i < fields.size(); ++i) {
+                for (size_t k = 0; k < i; ++k) {
+                    if (sameColumnName(fields[i], fields[k])) {
+                        error =
+                            recordError(record, "the column name " + fields[i] + " appears twice");
+                        return false;
+                    }
+                }
+            }
             table.header = fields;
         } else {
             if (fields.size() != table.header.size()) {

@@ -1,0 +1,6 @@
+#include <QTest>
+class Tst : public QObject {
+    Q_OBJECT
+};
+QTEST_APPLESS_MAIN(Tst)
+#include "tst_catalogue_queries.moc"
