@@ -1,13 +1,8 @@
-#include "catalogue/catalogue_database.h"
+#include "shell/application.h"
 
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    CatalogueDatabase::instance();
-    QLabel window(QStringLiteral("钢材规格手册"));
-    window.setMinimumSize(900, 590);
-    window.show();
-    return app.exec();
+    return runApplication(app);
 }

@@ -1,0 +1,148 @@
+#include "browser/bar_page.h"
+
+#include "browser/flow_layout.h"
+#include "browser/spec_select.h"
+#include "resources/image_store.h"
+#include "shell/ui_toolkit.h"
+#include "weld/text_helpers.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QToolButton>
+
+BarPage::BarPage(QWidget* window, const CatalogueQueries& queries, QObject* parent)
+    : QObject(parent), m_window(window), m_queries(queries) {
+    m_standardButtons.setExclusive(true);
+    if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView))
+        view->setModel(&m_model);
+}
+
+void BarPage::showBarPage(QAbstractButton* button) {
+    if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage))
+        weldPage->hide();
+    if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage))
+        barPage->show();
+
+    const int familyId = button ? ui::userId(button) : 19;
+    const std::string family = std::to_string(familyId);
+
+    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::BarDrawing)) {
+        const QString path = ui::toQt(m_queries.familyImage(family));
+        const QPixmap pixmap = loadImage(path, QSize(), drawing->devicePixelRatioF());
+        if (pixmap.isNull())
+            drawing->clear();
+        else
+            drawing->setPixmap(pixmap);
+    }
+
+    QWidget* bar = ui::elementById(m_window, LayoutId::StandardsBar);
+    if (!bar)
+        return;
+    // The old family's standards go first: a family without standards shows none.
+    if (auto* flow = dynamic_cast<FlowLayout*>(bar->layout()))
+        flow->clear();
+    const TextGrid grid = m_queries.subtypesOfFamily(family);
+    if (grid.columnCount < 2)
+        return;
+    QWidget* previous = nullptr;
+    for (int r = 1; r < grid.rowCount; ++r) {
+        QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
+        bar->layout()->addWidget(standard);
+        if (previous)
+            QWidget::setTabOrder(previous, standard);
+        previous = standard;
+        if (r == 1) {
+            standard->setChecked(true);
+            fillSpecTable(std::atoi(grid.cell(r, 0).c_str()));
+        }
+    }
+}
+
+QAbstractButton* BarPage::createStandardButton(const std::string& id, const std::string& name) {
+    auto* button = new QToolButton;
+    const QString text = ui::toQt(name);
+    button->setText(text);
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+    ui::setUserId(button, std::atoi(id.c_str()) + 1000);
+    QFont font(QStringLiteral("微软雅黑"));
+    font.setPointSize(9);
+    button->setFont(font);
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setMinimumSize(50, 28);
+    m_standardButtons.addButton(button);
+    connect(button, &QToolButton::clicked, this, [this, button] { onStandardClick(button); });
+    return button;
+}
+
+void BarPage::onStandardClick(QAbstractButton* button) { fillSpecTable(ui::userId(button) - 1000); }
+
+void BarPage::onSearchClick() {
+    m_searchRequested = true;
+    fillSpecTable(m_currentStandardId);
+}
+
+std::string BarPage::readSearchKeyword() {
+    auto* box = ui::element<QLineEdit>(m_window, LayoutId::SearchBox);
+    const std::string keyword = box ? ui::fromQt(box->text()) : std::string();
+    if (keyword.empty())
+        ui::showMessage(m_window, QStringLiteral("请先输入要搜索的关键字。"));
+    return keyword;
+}
+
+void BarPage::fillSpecTable(int subtypeId) {
+    const std::string id = std::to_string(subtypeId);
+    const std::string remark = stripLineBreaks(m_queries.subtypeRemark(id));
+    m_currentStandardId = subtypeId;
+    const std::string name = m_queries.subtypeName(id);
+    if (auto* line = ui::element<QLabel>(m_window, LayoutId::StandardNameLine))
+        line->setText(ui::toQt(name));
+    if (auto* line = ui::element<QLabel>(m_window, LayoutId::RemarkLine))
+        line->setText(ui::toQt(remark));
+
+    std::string keyword;
+    const bool search = m_searchRequested;
+    if (search)
+        keyword = readSearchKeyword();
+    m_searchRequested = false;
+    const TextGrid grid =
+        runSpecSelect(m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
+
+    QStringList headers;
+    for (int k = 0; k < grid.columnCount; ++k)
+        headers << ui::toQt(m_queries.headerNameOfColumn(grid.cell(0, k)));
+    m_model.setGrid(grid, headers);
+
+    if (auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView)) {
+        view->setColumnWidth(0, 40);
+        for (int k = 1; k < m_model.columnCount(); ++k)
+            view->setColumnWidth(k, 100);
+        view->scrollToTop();
+    }
+}
+
+void BarPage::copySelectedRow() {
+    auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
+    if (!view || !view->selectionModel())
+        return;
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    if (rows.isEmpty())
+        return;
+    const int row = rows.first().row();
+    std::vector<std::string> headers, values;
+    for (int k = 1; k < m_model.columnCount(); ++k) {
+        headers.push_back(ui::fromQt(m_model.headerData(k, Qt::Horizontal).toString()));
+        values.push_back(ui::fromQt(m_model.data(m_model.index(row, k)).toString()));
+    }
+    auto* nameLine = ui::element<QLabel>(m_window, LayoutId::StandardNameLine);
+    const std::string name = nameLine ? ui::fromQt(nameLine->text()) : std::string();
+    const QString text = ui::toQt(formatCopiedRow(name, headers, values));
+    QGuiApplication::clipboard()->setText(text);
+    ui::showMessage(m_window, QStringLiteral("已复制到剪辑版：") + text);
+}

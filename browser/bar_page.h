@@ -1,0 +1,41 @@
+#pragma once
+
+#include "browser/spec_table_model.h"
+#include "catalogue/catalogue_queries.h"
+
+#include <QButtonGroup>
+#include <QObject>
+
+class QAbstractButton;
+class QTableView;
+
+// The page of one bar-section family: drawing, standards bar, name and remark of the
+// current standard, the spec table with keyword search and row copy.
+class BarPage : public QObject {
+    Q_OBJECT
+public:
+    BarPage(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
+
+    // Shows the page for the family the button carries (family 19 without a button) and
+    // fills the table with the family's first standard.
+    void showBarPage(QAbstractButton* button);
+    void fillSpecTable(int subtypeId);
+    void onStandardClick(QAbstractButton* button);
+    void onSearchClick();
+    // Copies the selected row to the clipboard; with no row selected nothing happens.
+    void copySelectedRow();
+
+    int currentStandardId() const { return m_currentStandardId; }
+    SpecTableModel* model() { return &m_model; }
+
+private:
+    std::string readSearchKeyword();
+    QAbstractButton* createStandardButton(const std::string& id, const std::string& name);
+
+    QWidget* m_window;
+    const CatalogueQueries& m_queries;
+    SpecTableModel m_model;
+    QButtonGroup m_standardButtons;
+    int m_currentStandardId = 0;
+    bool m_searchRequested = false;
+};

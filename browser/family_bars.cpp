@@ -1,0 +1,77 @@
+#include "browser/family_bars.h"
+
+#include "browser/flow_layout.h"
+#include "resources/image_store.h"
+#include "shell/ui_toolkit.h"
+#include "weld/text_helpers.h"
+
+#include <QLayout>
+
+namespace {
+
+QString cssColor(std::uint32_t packed) {
+    return QStringLiteral("rgb(%1, %2, %3)")
+        .arg(packed & 0xFF)
+        .arg((packed >> 8) & 0xFF)
+        .arg((packed >> 16) & 0xFF);
+}
+
+} // namespace
+
+QString familyButtonStyleSheet() {
+    return QStringLiteral("QToolButton { background: transparent; border: 1px solid transparent;"
+                          " border-radius: 3px; padding: 2px; }"
+                          "QToolButton:hover { background: %1; }"
+                          "QToolButton:pressed { background: %2; }"
+                          "QToolButton:checked { background: %3; border-color: rgb(120, 160, 220); }"
+                          "QToolButton:focus { border-color: rgb(60, 110, 200); }")
+        .arg(cssColor(rgbColor(185, 210, 245)), cssColor(rgbColor(168, 199, 246)),
+             cssColor(rgbColor(203, 219, 243)));
+}
+
+QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
+                                const std::string& id) {
+    auto* button = new QToolButton;
+    const QString text = ui::toQt(name);
+    button->setText(text);
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+    ui::setUserId(button, std::atoi(id.c_str()));
+    QFont font(QStringLiteral("微软雅黑"));
+    font.setPointSize(9);
+    button->setFont(font);
+    button->setIcon(loadIcon(ui::toQt(icon), QSize(32, 32)));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setMinimumSize(56, 58);
+    return button;
+}
+
+void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGroup* group,
+                     const FamilyClickHandler& onWeldFamilyClick,
+                     const FamilyClickHandler& onBarFamilyClick) {
+    group->setExclusive(true);
+    const struct {
+        const char* kind;
+        LayoutId bar;
+        const FamilyClickHandler& handler;
+    } passes[] = {{"0", LayoutId::WeldFamilyBar, onWeldFamilyClick},
+                  {"1", LayoutId::BarFamilyBar, onBarFamilyClick}};
+    for (const auto& pass : passes) {
+        QWidget* bar = ui::elementById(window, pass.bar);
+        if (!bar)
+            continue;
+        bar->setStyleSheet(familyButtonStyleSheet());
+        const TextGrid grid = queries.familiesOfKind(pass.kind);
+        for (int r = 1; r < grid.rowCount && grid.columnCount >= 4; ++r) {
+            QToolButton* button = createFamilyButton(grid.cell(r, 3), grid.cell(r, 2), grid.cell(r, 0));
+            FamilyClickHandler handler = pass.handler;
+            QObject::connect(button, &QToolButton::clicked, button, [button, handler] { handler(button); });
+            group->addButton(button);
+            bar->layout()->addWidget(button);
+        }
+    }
+}

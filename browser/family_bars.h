@@ -1,0 +1,24 @@
+#pragma once
+
+#include "catalogue/catalogue_queries.h"
+
+#include <QButtonGroup>
+#include <QToolButton>
+#include <functional>
+#include <string>
+
+using FamilyClickHandler = std::function<void(QAbstractButton*)>;
+
+// Fills the weld family bar (kind "0") and the bar family bar (kind "1") in catalogue
+// order. One exclusive group spans both bars, so the checked button names the family on show.
+void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGroup* group,
+                     const FamilyClickHandler& onWeldFamilyClick,
+                     const FamilyClickHandler& onBarFamilyClick);
+
+// A family button: icon (top-left 32 x 32 of the image) above the name, user id = family id.
+QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
+                                const std::string& id);
+
+// The look shared by family and standard buttons: transparent, with fills for
+// hover, pressed and checked.
+QString familyButtonStyleSheet();

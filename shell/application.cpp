@@ -1,0 +1,42 @@
+#include "shell/application.h"
+
+#include "catalogue/catalogue_database.h"
+#include "catalogue/catalogue_queries.h"
+#include "resources/image_store.h"
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QScreen>
+
+void installFontFallbacks() {
+    const QString preferred = QStringLiteral("微软雅黑");
+    if (QFontDatabase::hasFamily(preferred))
+        return;
+    QStringList substitutes;
+    for (const char* family : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei",
+                               "Source Han Sans SC", "Droid Sans Fallback"}) {
+        substitutes << QString::fromLatin1(family);
+    }
+    QFont::insertSubstitutions(preferred, substitutes);
+    QFont font = QApplication::font();
+    font.setFamilies({font.family(), substitutes.first()});
+    QApplication::setFont(font);
+}
+
+int runApplication(QApplication& app) {
+    app.setApplicationName(QStringLiteral("steel-handbook"));
+    app.setApplicationDisplayName(QStringLiteral("钢材规格手册"));
+    app.setDesktopFileName(QStringLiteral("steel-handbook"));
+    app.setWindowIcon(loadIcon(QStringLiteral("/Image/app.png"), QSize(256, 256)));
+    installFontFallbacks();
+
+    CatalogueQueries queries(CatalogueDatabase::instance());
+    MainWindow window(queries);
+    QSize size(1280, 800);
+    if (const QScreen* screen = app.primaryScreen())
+        size = size.boundedTo(screen->availableSize());
+    window.resize(size.expandedTo(window.minimumSize()));
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,448 @@
+#include "shell/main_window.h"
+
+#include "browser/bar_page.h"
+#include "browser/family_bars.h"
+#include "browser/flow_layout.h"
+#include "calendar/calendar_strip.h"
+#include "resources/image_store.h"
+#include "shell/ui_toolkit.h"
+#include "shell/window_controls.h"
+#include "weld/weld_page.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSlider>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+constexpr int resizeMargin = 5;
+
+template <typename T> T* tagged(T* widget, LayoutId id, const QString& accessibleName = {}) {
+    ui::setLayoutId(widget, id);
+    if (!accessibleName.isEmpty())
+        widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+QLabel* textLine(LayoutId id, const QString& accessibleName, const QString& objectName = {}) {
+    auto* label = tagged(new QLabel, id, accessibleName);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (!objectName.isEmpty())
+        label->setObjectName(objectName);
+    return label;
+}
+
+QToolButton* titleButton(LayoutId id, const QString& tip) {
+    auto* button = tagged(new QToolButton, id, tip);
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(16, 16));
+    button->setFixedSize(28, 24);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_queries(queries) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("钢材规格手册"));
+    setWindowIcon(loadIcon(QStringLiteral("/Image/app.png"), QSize(256, 256)));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_Hover);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(resizeMargin, resizeMargin, resizeMargin, resizeMargin);
+    outer->setSpacing(0);
+    outer->addWidget(buildTitleStrip());
+    outer->addWidget(buildFamilyArea());
+    auto* pages = new QWidget;
+    auto* pagesLayout = new QVBoxLayout(pages);
+    pagesLayout->setContentsMargins(8, 6, 8, 6);
+    pagesLayout->addWidget(buildBarPage());
+    pagesLayout->addWidget(buildWeldPage());
+    outer->addWidget(pages, 1);
+    outer->addWidget(buildStatusStrip());
+
+    setStyleSheet(QStringLiteral(
+        "#mainWindow { background: #f4f6f9; border: 1px solid #2b3a4a; }"
+        "#titleStrip { background: #2b3a4a; }"
+        "#titleStrip QLabel { color: white; }"
+        "#titleStrip QToolButton:hover { background: #3d5166; }"
+        "#titleStrip QToolButton:checked { background: #4a6480; }"
+        "#familyArea { background: #e8edf4; border-bottom: 1px solid #c9d3df; }"
+        "#statusStrip { background: #e8edf4; border-top: 1px solid #c9d3df; }"
+        "#standardName { font-size: 15px; font-weight: bold; color: #1d2b3a; }"
+        "#remarkLine { color: #4c5b6b; }"
+        "#weldTitle { font-size: 17px; font-weight: bold; color: #1d2b3a; }"
+        "#drawingPanel { background: #14283c; }"
+        "QLabel#resultLine { font-size: 15px; font-weight: bold; color: #0b5394; }"));
+
+    // Start-up order: bars, material table, handlers, slider, clock, window buttons,
+    // first page, calendar line, minimum size.
+    m_barPage = new BarPage(this, m_queries, this);
+    m_weldPage = new WeldPage(this, m_queries, this);
+    buildFamilyBars(
+        this, m_queries, &m_familyButtons,
+        [this](QAbstractButton* b) { m_weldPage->onWeldFamilyClick(b); },
+        [this](QAbstractButton* b) { m_barPage->showBarPage(b); });
+
+    auto* view = ui::element<QTableView>(this, LayoutId::SpecTableView);
+    connect(view, &QTableView::doubleClicked, m_barPage, [this] { m_barPage->copySelectedRow(); });
+    auto* copy = new QShortcut(QKeySequence::Copy, view, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, m_barPage, [this] { m_barPage->copySelectedRow(); });
+    connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked,
+            m_barPage, &BarPage::onSearchClick);
+    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed,
+            m_barPage, &BarPage::onSearchClick);
+
+    auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
+    slider->setRange(0, 155);
+    slider->setValue(100); // no opacity change until the user moves it
+    connect(slider, &QSlider::valueChanged, this,
+            [this](int position) { onTransparencyChange(this, position); });
+
+    auto* timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &MainWindow::onWindowTimer);
+    timer->start(1000);
+
+    initWindowButtons(this);
+    connect(ui::element<QToolButton>(this, LayoutId::CloseButton), &QToolButton::clicked, this,
+            &QWidget::close);
+    connect(ui::element<QToolButton>(this, LayoutId::MinimiseButton), &QToolButton::clicked, this,
+            &QWidget::showMinimized);
+
+    m_barPage->showBarPage(nullptr);
+    for (QAbstractButton* button : m_familyButtons.buttons()) {
+        if (ui::userId(button) == 19)
+            button->setChecked(true);
+    }
+
+    const QDateTime now = QDateTime::currentDateTime();
+    ui::element<QLabel>(this, LayoutId::CalendarLine)->setText(ui::toQt(calendarLineText(now)));
+    onWindowTimer();
+
+    setMinimumSize(900, 590);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::element(LayoutId id) const { return ui::elementById(this, id); }
+
+void MainWindow::onWindowTimer() {
+    if (auto* clock = ui::element<QLabel>(this, LayoutId::ClockLine))
+        clock->setText(ui::toQt(clockLineText(QDateTime::currentDateTime())));
+}
+
+QWidget* MainWindow::buildTitleStrip() {
+    auto* strip = new QFrame;
+    strip->setObjectName(QStringLiteral("titleStrip"));
+    strip->setFixedHeight(32);
+    strip->installEventFilter(this);
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(8, 2, 4, 2);
+    layout->setSpacing(4);
+
+    auto* icon = new QLabel;
+    icon->setPixmap(loadImage(QStringLiteral("/Image/app.png"), QSize(20, 20), devicePixelRatioF()));
+    icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout->addWidget(icon);
+    auto* name = new QLabel(QStringLiteral("钢材规格手册 · 型钢规格查询与焊接型钢重量计算"));
+    name->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout->addWidget(name);
+    layout->addStretch(1);
+
+    auto* opacityLabel = new QLabel(QStringLiteral("透明度"));
+    layout->addWidget(opacityLabel);
+    auto* slider = tagged(new QSlider(Qt::Horizontal), LayoutId::TransparencySlider,
+                          QStringLiteral("窗口透明度"));
+    slider->setFixedWidth(110);
+    slider->setToolTip(QStringLiteral("拖动调整窗口透明度"));
+    opacityLabel->setBuddy(slider);
+    layout->addWidget(slider);
+    layout->addSpacing(8);
+    layout->addWidget(titleButton(LayoutId::KeepOnTopButton, QStringLiteral("窗口置顶")));
+    layout->addWidget(titleButton(LayoutId::MinimiseButton, QStringLiteral("最小化")));
+    layout->addWidget(titleButton(LayoutId::CloseButton, QStringLiteral("关闭")));
+    return strip;
+}
+
+QWidget* MainWindow::buildFamilyArea() {
+    auto* area = new QFrame;
+    area->setObjectName(QStringLiteral("familyArea"));
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    const struct {
+        LayoutId id;
+        QString caption;
+    } bars[] = {{LayoutId::BarFamilyBar, QStringLiteral("型材规格")},
+                {LayoutId::WeldFamilyBar, QStringLiteral("焊接型钢计算")}};
+    for (const auto& bar : bars) {
+        auto* row = new QHBoxLayout;
+        auto* caption = new QLabel(bar.caption);
+        caption->setFixedWidth(28);
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setStyleSheet(QStringLiteral("color: #4c5b6b; font-size: 11px;"));
+        row->addWidget(caption);
+        auto* buttons = tagged(new QWidget, bar.id, bar.caption);
+        new FlowLayout(buttons, 2);
+        row->addWidget(buttons, 1);
+        layout->addLayout(row);
+    }
+    return area;
+}
+
+QWidget* MainWindow::buildBarPage() {
+    auto* page = tagged(new QWidget, LayoutId::BarPage, QStringLiteral("型材规格页"));
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+
+    auto* left = new QVBoxLayout;
+    auto* drawing = tagged(new QLabel, LayoutId::BarDrawing, QStringLiteral("截面示意图"));
+    drawing->setFixedSize(260, 200);
+    drawing->setAlignment(Qt::AlignCenter);
+    drawing->setStyleSheet(QStringLiteral("background: white; border: 1px solid #c9d3df;"));
+    left->addWidget(drawing);
+    auto* name = textLine(LayoutId::StandardNameLine, QStringLiteral("当前标准"),
+                          QStringLiteral("standardName"));
+    name->setWordWrap(true);
+    name->setFixedWidth(260);
+    left->addWidget(name);
+    auto* remark = textLine(LayoutId::RemarkLine, QStringLiteral("标准说明"),
+                            QStringLiteral("remarkLine"));
+    remark->setWordWrap(true);
+    remark->setFixedWidth(260);
+    left->addWidget(remark);
+    left->addStretch(1);
+    layout->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    auto* standards = tagged(new QWidget, LayoutId::StandardsBar, QStringLiteral("标准"));
+    new FlowLayout(standards, 2);
+    standards->setStyleSheet(familyButtonStyleSheet());
+    right->addWidget(standards);
+
+    auto* searchRow = new QHBoxLayout;
+    auto* box = tagged(new QLineEdit, LayoutId::SearchBox, QStringLiteral("搜索关键字"));
+    box->setPlaceholderText(QStringLiteral("输入规格或数值，回车搜索当前标准"));
+    box->setClearButtonEnabled(true);
+    searchRow->addWidget(box, 1);
+    auto* search = tagged(new QPushButton(QStringLiteral("搜索")), LayoutId::SearchButton,
+                          QStringLiteral("搜索"));
+    searchRow->addWidget(search);
+    right->addLayout(searchRow);
+
+    auto* tableArea = tagged(new QWidget, LayoutId::BarTableArea);
+    auto* tableLayout = new QVBoxLayout(tableArea);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    auto* view = tagged(new QTableView, LayoutId::SpecTableView, QStringLiteral("规格表"));
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(26);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setStretchLastSection(false);
+    view->setWordWrap(false);
+    view->setToolTip(QStringLiteral("双击一行或按 Ctrl+C 复制该行"));
+    tableLayout->addWidget(view);
+    right->addWidget(tableArea, 1);
+    layout->addLayout(right, 1);
+
+    QWidget::setTabOrder(box, search);
+    QWidget::setTabOrder(search, view);
+    return page;
+}
+
+QWidget* MainWindow::buildWeldPage() {
+    auto* page = tagged(new QWidget, LayoutId::WeldPage, QStringLiteral("焊接型钢计算页"));
+    page->hide();
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+
+    auto* panel = tagged(new QWidget, LayoutId::DrawingPanel, QStringLiteral("截面尺寸"));
+    panel->setObjectName(QStringLiteral("drawingPanel"));
+    panel->setAttribute(Qt::WA_StyledBackground);
+    panel->setFixedSize(340, 310);
+    auto* drawing = tagged(new QLabel(panel), LayoutId::WeldDrawing, QStringLiteral("截面示意图"));
+    drawing->setGeometry(0, 0, 340, 310);
+    drawing->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto* left = new QVBoxLayout;
+    left->addWidget(panel);
+    left->addStretch(1);
+    layout->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(6);
+    right->addWidget(textLine(LayoutId::WeldTitleLine, QStringLiteral("焊接型钢"),
+                              QStringLiteral("weldTitle")));
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    const struct {
+        QString caption;
+        LayoutId formula;
+        LayoutId result;
+        LayoutId copy;
+    } rows[] = {
+        {QStringLiteral("截面积"), LayoutId::AreaFormulaLine, LayoutId::AreaResultLine,
+         LayoutId::CopyAreaButton},
+        {QStringLiteral("每米重量"), LayoutId::WeightFormulaLine, LayoutId::WeightResultLine,
+         LayoutId::CopyWeightButton},
+        {QStringLiteral("每米表面积"), LayoutId::SurfaceFormulaLine, LayoutId::SurfaceResultLine,
+         LayoutId::CopySurfaceButton},
+    };
+    int r = 0;
+    for (const auto& row : rows) {
+        grid->addWidget(new QLabel(row.caption + QStringLiteral("公式：")), r, 0, Qt::AlignTop);
+        auto* formula = textLine(row.formula, row.caption + QStringLiteral("公式"));
+        formula->setWordWrap(true);
+        formula->setStyleSheet(QStringLiteral("color: #4c5b6b; font-family: monospace;"));
+        grid->addWidget(formula, r, 1, 1, 2);
+        ++r;
+    }
+    right->addLayout(grid);
+
+    auto* materialRow = new QHBoxLayout;
+    auto* materialCaption = new QLabel(QStringLiteral("材质："));
+    materialRow->addWidget(materialCaption);
+    auto* box = tagged(new QComboBox, LayoutId::MaterialBox, QStringLiteral("材质"));
+    box->setMinimumWidth(170);
+    materialCaption->setBuddy(box);
+    materialRow->addWidget(box);
+    auto* densityCaption = new QLabel(QStringLiteral("密度(kg/m³)："));
+    materialRow->addWidget(densityCaption);
+    auto* density = tagged(new QLineEdit, LayoutId::DensityField, QStringLiteral("密度"));
+    density->setPlaceholderText(QStringLiteral("选择材质或输入密度"));
+    density->setFixedWidth(140);
+    densityCaption->setBuddy(density);
+    materialRow->addWidget(density);
+    materialRow->addStretch(1);
+    right->addLayout(materialRow);
+
+    auto* calculate = tagged(new QPushButton(QStringLiteral("计算")), LayoutId::CalculateButton,
+                             QStringLiteral("计算"));
+    calculate->setMinimumHeight(30);
+    calculate->setDefault(true);
+    right->addWidget(calculate, 0, Qt::AlignLeft);
+
+    auto* results = new QGridLayout;
+    results->setHorizontalSpacing(8);
+    r = 0;
+    for (const auto& row : rows) {
+        results->addWidget(new QLabel(row.caption + QStringLiteral("：")), r, 0);
+        auto* result = textLine(row.result, row.caption + QStringLiteral("结果"),
+                                QStringLiteral("resultLine"));
+        result->setMinimumWidth(160);
+        results->addWidget(result, r, 1);
+        auto* copy = tagged(new QPushButton(QStringLiteral("复制")), row.copy,
+                            QStringLiteral("复制") + row.caption);
+        copy->setToolTip(QStringLiteral("复制%1结果到剪贴板").arg(row.caption));
+        results->addWidget(copy, r, 2);
+        ++r;
+    }
+    results->setColumnStretch(3, 1);
+    right->addLayout(results);
+    right->addStretch(1);
+    layout->addLayout(right, 1);
+    return page;
+}
+
+QWidget* MainWindow::buildStatusStrip() {
+    auto* strip = new QFrame;
+    strip->setObjectName(QStringLiteral("statusStrip"));
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(8, 3, 8, 3);
+    auto* message = textLine(LayoutId::MessageLine, QStringLiteral("消息"));
+    message->setStyleSheet(QStringLiteral("color: #0b5394;"));
+    layout->addWidget(message, 1);
+    layout->addWidget(textLine(LayoutId::CalendarLine, QStringLiteral("农历")));
+    layout->addSpacing(16);
+    layout->addWidget(textLine(LayoutId::ClockLine, QStringLiteral("时间")));
+    return strip;
+}
+
+Qt::Edges MainWindow::edgesAt(const QPoint& pos) const {
+    Qt::Edges edges;
+    if (pos.x() < resizeMargin)
+        edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - resizeMargin)
+        edges |= Qt::RightEdge;
+    if (pos.y() < resizeMargin)
+        edges |= Qt::TopEdge;
+    if (pos.y() >= height() - resizeMargin)
+        edges |= Qt::BottomEdge;
+    return edges;
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event) {
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && edges && windowHandle())
+        windowHandle()->startSystemResize(edges);
+    QWidget::mousePressEvent(event);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
+    const Qt::Edges edges = edgesAt(event->position().toPoint());
+    if ((edges & Qt::LeftEdge && edges & Qt::TopEdge) ||
+        (edges & Qt::RightEdge && edges & Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if ((edges & Qt::RightEdge && edges & Qt::TopEdge) ||
+             (edges & Qt::LeftEdge && edges & Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges & (Qt::TopEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(event);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) { QWidget::mouseReleaseEvent(event); }
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Dragging the title strip moves the window; the window manager does it where it can.
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            if (windowHandle() && windowHandle()->startSystemMove())
+                return true;
+            m_dragging = true;
+            m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseMove && m_dragging) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        move(mouse->globalPosition().toPoint() - m_dragOffset);
+        return true;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        m_dragging = false;
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        isMaximized() ? showNormal() : showMaximized();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::changeEvent(QEvent* event) { QWidget::changeEvent(event); }

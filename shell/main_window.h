@@ -1,0 +1,49 @@
+#pragma once
+
+#include "catalogue/catalogue_queries.h"
+#include "shell/layout_ids.h"
+
+#include <QButtonGroup>
+#include <QWidget>
+
+class BarPage;
+class WeldPage;
+
+// The main window: its own title strip (frameless, moved by the strip, resized from its
+// edges), the two family bars, the bar page and the weld page, and the status strip with
+// the message, calendar and clock lines. Every element carries its layout id.
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(const CatalogueQueries& queries, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QWidget* element(LayoutId id) const;
+    BarPage* barPage() const { return m_barPage; }
+    WeldPage* weldPage() const { return m_weldPage; }
+
+    // Rewrites the clock line; the one-second timer calls it.
+    void onWindowTimer();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* buildTitleStrip();
+    QWidget* buildFamilyArea();
+    QWidget* buildBarPage();
+    QWidget* buildWeldPage();
+    QWidget* buildStatusStrip();
+    Qt::Edges edgesAt(const QPoint& pos) const;
+
+    const CatalogueQueries& m_queries;
+    QButtonGroup m_familyButtons;
+    BarPage* m_barPage = nullptr;
+    WeldPage* m_weldPage = nullptr;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};
