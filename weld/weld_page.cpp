@@ -57,8 +57,8 @@ WeldPage::WeldPage(QWidget* window, const CatalogueQueries& queries, QObject* pa
         }
     }
     if (auto* box = ui::element<QComboBox>(window, LayoutId::MaterialBox)) {
-        for (const Material& material : materialTable())
-            box->addItem(materialItemText(material.name, material.density));
+        for (const auto& [name, density] : materialTable())
+            box->addItem(materialItemText(name, density));
         box->setCurrentIndex(-1);
         box->setPlaceholderText(QStringLiteral("请选择材质"));
         connect(box, &QComboBox::activated, this, &WeldPage::onMaterialSelect);
@@ -69,7 +69,7 @@ void WeldPage::onMaterialSelect(int index) {
     const auto& materials = materialTable();
     if (index < 0 || index >= static_cast<int>(materials.size())) return;
     if (auto* density = ui::element<QLineEdit>(m_window, LayoutId::DensityField))
-        density->setText(ui::toQt(materials[static_cast<size_t>(index)].density));
+        density->setText(ui::toQt(materials[static_cast<size_t>(index)].second));
 }
 
 void WeldPage::clearDimensions() {

@@ -1,0 +1,202 @@
+#include "window_fixture.h"
+
+#include "browser/bar_page.h"
+#include "browser/spec_select.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+class TestBarPage : public QObject {
+    Q_OBJECT
+    WindowFixture f;
+    int hRows = 0;
+
+    QTableView* view() const { return f.at<QTableView>(LayoutId::SpecTableView); }
+    SpecTableModel* model() const { return f.window->barPage()->model(); }
+    QStringList headers() const {
+        QStringList h;
+        for (int c = 0; c < model()->columnCount(); ++c)
+            h << model()->headerData(c, Qt::Horizontal).toString();
+        return h;
+    }
+    QStringList column(int c) const {
+        QStringList values;
+        for (int r = 0; r < model()->rowCount(); ++r)
+            values << model()->data(model()->index(r, c)).toString();
+        return values;
+    }
+    void openFamily(int family) { f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, family)); }
+    void openStandard(int subtype) { f.click(f.buttonWithUserId(LayoutId::StandardsBar, subtype + 1000)); }
+    void search(const QString& keyword) {
+        f.at<QLineEdit>(LayoutId::SearchBox)->setText(keyword);
+        f.click(f.at<QPushButton>(LayoutId::SearchButton));
+    }
+    int catalogueRowCount(const char* table) const {
+        TextGrid g = f.queries.database().query(std::string("select count(*) from ") + table);
+        return std::stoi(g.cell(1, 0));
+    }
+
+private slots:
+    void initTestCase() {
+        f.open();
+        hRows = catalogueRowCount("热轧H");
+    }
+    void init() { ui::showMessage(f.window.get(), QString()); }
+
+    void standard42ShowsThicknessAndWeight() {
+        openFamily(25);
+        openStandard(42);
+        QCOMPARE(headers(), QStringList({"序号", "厚度(mm)", "重量(kg/m2)"}));
+        QCOMPARE(view()->columnWidth(0), 40);
+        QCOMPARE(view()->columnWidth(1), 100);
+        QCOMPARE(view()->columnWidth(2), 100);
+        QCOMPARE(column(1).value(0), QStringLiteral("0.20 "));
+    }
+
+    void familyClickedTwiceRebuildsItsBar() {
+        openFamily(13);
+        openStandard(3);
+        QCOMPARE(f.window->barPage()->currentStandardId(), 3);
+        openFamily(13);
+        QCOMPARE(f.buttonsOf(LayoutId::StandardsBar).size(), 3);
+        QCOMPARE(f.window->barPage()->currentStandardId(), 1);
+        QCOMPARE(f.text(LayoutId::StandardNameLine), QStringLiteral("热轧工字钢"));
+        QVERIFY(f.buttonWithUserId(LayoutId::StandardsBar, 1001)->isChecked());
+    }
+
+    void familyWithOneStandard() {
+        openFamily(20);
+        QCOMPARE(f.buttonsOf(LayoutId::StandardsBar).size(), 1);
+        QCOMPARE(f.window->barPage()->currentStandardId(), 17);
+        QCOMPARE(headers().value(1), QStringLiteral("规格"));
+    }
+
+    void remarkShownOnOneLine() {
+        openFamily(19);
+        openStandard(30);
+        QCOMPARE(f.text(LayoutId::RemarkLine),
+                 QStringLiteral("注：本数据来自《GB/T 11263-2017  热轧H型钢和剖分T型钢》"));
+    }
+
+    void searchOnStandard1_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QStringList>("designations"); // empty: compare counts only
+        QTest::addColumn<int>("rows");                 // -1: all rows of the standard
+        QTest::newRow("I10") << "I10" << QStringList{"I10"} << 1;
+        QTest::newRow("lower case i10") << "i10" << QStringList{"I10"} << 1;
+        QTest::newRow("percent matches all") << "%" << QStringList{} << -1;
+        QTest::newRow("single blank matches all") << " " << QStringList{} << -1;
+        QTest::newRow("14 as text") << "14"
+                                    << QStringList{"I10", "I12", "I12.6", "I14", "I55b", "I56b", "I63c"}
+                                    << 7;
+        QTest::newRow("no match") << "no such size" << QStringList{} << 0;
+        QTest::newRow("apostrophe or") << "' or 1=1 --" << QStringList{} << 0;
+        QTest::newRow("drop statement") << "'; drop table 热轧H; --" << QStringList{} << 0;
+        QTest::newRow("double quote") << "\"" << QStringList{} << 0;
+    }
+    void searchOnStandard1() {
+        QFETCH(QString, keyword);
+        QFETCH(QStringList, designations);
+        QFETCH(int, rows);
+        openFamily(13);
+        const int all = model()->rowCount();
+        QCOMPARE(all, 45);
+        search(keyword);
+        QCOMPARE(model()->rowCount(), rows < 0 ? all : rows);
+        if (!designations.isEmpty())
+            QCOMPARE(column(1), designations);
+        if (rows == 0)
+            QCOMPARE(headers(), QStringList{"序号"});
+        else
+            QCOMPARE(column(0).value(0), QStringLiteral("1"));
+        QVERIFY(f.text(LayoutId::MessageLine).isEmpty());
+        QCOMPARE(catalogueRowCount("热轧H"), hRows); // the catalogue is unchanged
+        // The filter holds for one fill: the standard's own button shows everything again.
+        openStandard(1);
+        QCOMPARE(model()->rowCount(), all);
+    }
+
+    void emptyKeywordPromptsAndShowsAll() {
+        openFamily(13);
+        search(QString());
+        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("请先输入要搜索的关键字。"));
+        QCOMPARE(model()->rowCount(), 45);
+    }
+
+    void searchStatementBindsTheKeyword() {
+        const std::string keyword = "x' or '1'='1";
+        SpecSelect s = buildSpecSelectStatement(f.queries, 1, &keyword);
+        QVERIFY(s.sql.find(keyword) == std::string::npos);
+        QCOMPARE(s.parameters, std::vector<std::string>{keyword});
+        QCOMPARE(buildSpecSelectStatement(f.queries, 1, nullptr).sql,
+                 std::string("select 规格,重量,表面积,截面积 from 热轧_工字钢 where SUBTYPEID=1"));
+    }
+
+    void enterInSearchBoxSearches() {
+        openFamily(13);
+        auto* box = f.at<QLineEdit>(LayoutId::SearchBox);
+        box->setText(QStringLiteral("I10"));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(model()->rowCount(), 1);
+    }
+
+    void rowCopy_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("H 2017 first row") << 19 << 79 << QString()
+            << QStringLiteral("热轧H型钢-2017规格 HW100×100,详情=100×100×6×8,重量(kg/m)=16.9,"
+                              "表面积(m2/m)=0.574,截面积(cm2)=21.58 ");
+        QTest::newRow("plate keeps trailing blanks") << 25 << 42 << QString()
+            << QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 ");
+        QTest::newRow("after a search") << 13 << 1 << QStringLiteral("I14")
+            << QStringLiteral("热轧工字钢规格 I14,") ;
+    }
+    void rowCopy() {
+        QFETCH(int, family);
+        QFETCH(int, subtype);
+        QFETCH(QString, keyword);
+        QFETCH(QString, expected);
+        openFamily(family);
+        openStandard(subtype);
+        if (!keyword.isEmpty())
+            search(keyword);
+        view()->selectRow(0);
+        const QRect cell = view()->visualRect(model()->index(0, 1));
+        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, cell.center());
+        const QString copied = QApplication::clipboard()->text();
+        if (expected.endsWith(QLatin1Char(',')))
+            QVERIFY2(copied.startsWith(expected), qPrintable(copied));
+        else
+            QCOMPARE(copied, expected);
+        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("已复制到剪辑版：") + copied);
+    }
+
+    void ctrlCCopiesTheSelectedRow() {
+        openFamily(25);
+        openStandard(42);
+        view()->setFocus();
+        view()->selectRow(0);
+        QApplication::clipboard()->clear();
+        QTest::keySequence(view(), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 "));
+    }
+
+    void noSelectionCopiesNothing() {
+        openFamily(25);
+        view()->clearSelection();
+        QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+        ui::showMessage(f.window.get(), QStringLiteral("before"));
+        f.window->barPage()->copySelectedRow();
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("unchanged"));
+        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("before"));
+    }
+};
+
+QTEST_MAIN(TestBarPage)
+#include "tst_bar_page.moc"
