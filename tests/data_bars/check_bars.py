@@ -1,0 +1,431 @@
+#!/usr/bin/env python3
+"""Checks the bar, plate, wire, rail, bolt, sheet and panel catalogue tables.
+
+1. The generator in tools/bars reproduces the checked-in tables byte for byte.
+2. Every row of every table: text format, filled shown columns, weight against the
+   formula within the printed rounding, area and surface against the dimensions,
+   no duplicate size within a subtype, sizes ascending, and for tabulated values
+   their internal consistency.
+
+Usage: check_bars.py <repository root>. Every failing row is reported by table,
+subtype and size with the two values; the exit status is the number of failures
+(capped at 1).
+"""
+
+import math
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+ROOT = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", ".."))
+TABLES_DIR = os.path.join(ROOT, "catalogue", "tables")
+GENERATOR = os.path.join(ROOT, "tools", "bars", "gen_bars.py")
+
+TABLES = {
+    "热轧_圆钢": {21, 22, 23, 24, 49},
+    "热轧_多边形钢": {62, 63, 64, 65, 66, 67, 68, 69, 70, 71},
+    "热轧_钢板": {42, 43, 44, 45, 46, 47, 48},
+    "热轧_钢轨": {54, 55},
+    "热轧_钢丝": {56, 57, 58, 59, 60, 61},
+    "热轧_螺栓": {77, 78},
+    "热轧_压型钢板": {51},
+    "热轧_夹芯板": {50},
+}
+
+TELLING = {
+    "热轧_钢板": ['"1","42","0.20 ","1.570 ",', '"184","47",,"0.71","0.3×0.3×100/500"', '"254",,,,'],
+    "热轧_螺栓": ['"1","77","M16","45","221.3"'],
+    "热轧_压型钢板": ['"1","51","YX100-600","600","900","0.75","5.299"'],
+}
+
+RHO = 7.85e-3  # kg per m per mm² of section (7.85 g/cm³)
+SQRT3 = math.sqrt(3.0)
+OCT = 2.0 * (math.sqrt(2.0) - 1.0)
+# area factor (× s²) and perimeter factor (× s) by shape
+SHAPES = {
+    "round": (math.pi / 4.0, math.pi),
+    "square": (1.0, 4.0),
+    "hexagon": (SQRT3 / 2.0, 2.0 * SQRT3),
+    "octagon": (OCT, 4.0 * OCT),
+}
+# the size column and shape of every formula-derived subtype
+DERIVED = {
+    21: ("直径", "round"),
+    22: ("直径", "round"),
+    23: ("直径", "round"),
+    24: ("直径", "round"),
+    49: ("直径", "round"),
+    62: ("边长", "square"),
+    63: ("边长", "square"),
+    64: ("边长", "square"),
+    65: ("对边距离", "hexagon"),
+    66: ("对边距离", "hexagon"),
+    67: ("对边距离", "octagon"),
+    56: ("直径", "round"),
+    57: ("直径", "square"),
+    58: ("直径", "hexagon"),
+    59: ("直径", "round"),
+    60: ("直径", "round"),
+}
+
+failures = []
+
+
+def fail(table, subtype, size, what, stored, expected):
+    failures.append("%s subtype %s %s: %s stored %s, expected %s" % (table, subtype, size, what, stored, expected))
+
+
+def half_unit(text):
+    """Half a unit of the last printed digit of a decimal text."""
+    text = text.strip()
+    if "." in text:
+        return 0.5 * 10.0 ** -(len(text) - text.index(".") - 1)
+    return 0.5
+
+
+def within(stored, expected):
+    """True if `stored` is `expected` rounded to the digits printed (half to even ties allowed)."""
+    return abs(float(stored) - expected) <= half_unit(stored) * (1 + 1e-9) + 1e-12
+
+
+def significant_digits(text):
+    digits = text.strip().replace(".", "").lstrip("0")
+    return len(digits)
+
+
+def precise_enough(text, sig):
+    """A derived value keeps at least `sig` significant digits (whole numbers of at
+    least `sig` digits count as precise enough)."""
+    return significant_digits(text) >= sig or float(text) >= 10 ** (sig - 1)
+
+
+def parse(name, text):
+    """Parses one catalogue text strictly; returns (header, rows) with rows as dicts."""
+    raw = text
+    if raw.startswith(b"\xef\xbb\xbf"):
+        fail(name, "-", "-", "byte-order mark", "present", "none")
+    text = raw.decode("utf-8")
+    if not text.endswith("\r\n"):
+        fail(name, "-", "-", "last record end", repr(text[-2:]), "CR LF")
+    records = text.split("\r\n")[:-1]
+    field = re.compile(r'"[^"]*"|')
+    parsed = []
+    for number, record in enumerate(records):
+        if record == "":
+            fail(name, "-", "record %d" % number, "empty line", "", "a record")
+            continue
+        values = []
+        pos = 0
+        while True:
+            m = field.match(record, pos)
+            token = m.group(0)
+            if token == '""':
+                fail(name, "-", "record %d" % number, "empty value", '""', "nothing")
+            values.append(token[1:-1] if token else "")
+            pos = m.end()
+            if pos == len(record):
+                break
+            if record[pos] != ",":
+                fail(name, "-", "record %d" % number, "field syntax", record, "quoted values")
+                break
+            pos += 1
+            if pos == len(record):
+                values.append("")
+                break
+        for value in values:
+            if "'" in value:
+                fail(name, "-", "record %d" % number, "apostrophe", value, "none")
+        parsed.append(values)
+    header = parsed[0]
+    rows = []
+    last_id = 0
+    for values in parsed[1:]:
+        if len(values) != len(header):
+            fail(name, "-", values[0], "field count", len(values), len(header))
+            continue
+        row = dict(zip(header, values))
+        if not re.fullmatch(r"[1-9][0-9]*", row["ID"]) or int(row["ID"]) <= last_id:
+            fail(name, row["SUBTYPEID"], row["ID"], "ID", row["ID"], "increasing, greater than %d" % last_id)
+        else:
+            last_id = int(row["ID"])
+        rows.append(row)
+    return header, rows
+
+
+def read_subtypes():
+    """SHOWCOLS by subtype id, from the SUBTYPES control table."""
+    # The control table is checked elsewhere; only the rows of the subtypes here matter.
+    global failures
+    kept = failures
+    failures = []
+    with open(os.path.join(TABLES_DIR, "SUBTYPES.csv"), "rb") as f:
+        header, rows = parse("SUBTYPES", f.read())
+    failures = kept
+    wanted = set().union(*TABLES.values())
+    out = {int(r["ID"]): r["SHOWCOLS"].split(",") for r in rows if r.get("SHOWCOLS") and r["ID"].isdigit()}
+    for subtype in sorted(wanted):
+        if subtype not in out:
+            fail("SUBTYPES", subtype, "-", "SHOWCOLS", "missing", "the shown columns")
+    return out
+
+
+def check_regeneration():
+    with tempfile.TemporaryDirectory() as out:
+        subprocess.run([sys.executable, GENERATOR, "--out", out], check=True)
+        for name in TABLES:
+            with open(os.path.join(out, name + ".csv"), "rb") as f:
+                generated = f.read()
+            with open(os.path.join(TABLES_DIR, name + ".csv"), "rb") as f:
+                stored = f.read()
+            if generated != stored:
+                gen_lines = generated.decode("utf-8").split("\r\n")
+                old_lines = stored.decode("utf-8").split("\r\n")
+                for i, (a, b) in enumerate(zip(old_lines, gen_lines)):
+                    if a != b:
+                        fail(name, "-", "record %d" % i, "checked-in text differs from generator", a, b)
+                        break
+                else:
+                    fail(name, "-", "-", "record count", len(old_lines) - 1, len(gen_lines) - 1)
+
+
+def by_subtype(rows):
+    groups = {}
+    for row in rows:
+        if row["SUBTYPEID"]:
+            groups.setdefault(int(row["SUBTYPEID"]), []).append(row)
+    return groups
+
+
+def check_ascending(name, subtype, keys, label):
+    seen = set()
+    previous = None
+    for key, size in keys:
+        if key in seen:
+            fail(name, subtype, size, "duplicate " + label, size, "unique")
+        seen.add(key)
+        if previous is not None and key <= previous[0]:
+            fail(name, subtype, size, label + " order", size, "after " + previous[1])
+        previous = (key, size)
+
+
+def check_derived(name, subtype, rows):
+    column, shape = DERIVED[subtype]
+    area_factor, perimeter_factor = SHAPES[shape]
+    keys = []
+    for row in rows:
+        size_text = row[column]
+        size = float(size_text)
+        keys.append((size, size_text))
+        area_mm2 = area_factor * size * size
+        weight = area_mm2 * RHO
+        if not within(row["重量"], weight):
+            fail(name, subtype, size_text, "重量", row["重量"], "%.6g" % weight)
+        if not within(row["截面积"], area_mm2 / 100.0):
+            fail(name, subtype, size_text, "截面积", row["截面积"], "%.6g" % (area_mm2 / 100.0))
+        if "表面积" in row and row["表面积"] and not within(row["表面积"], perimeter_factor * size / 1000.0):
+            fail(name, subtype, size_text, "表面积", row["表面积"], "%.6g" % (perimeter_factor * size / 1000.0))
+        for what in ("重量", "截面积", "表面积"):
+            if what in row and row[what] and not precise_enough(row[what], 3):
+                fail(name, subtype, size_text, what, row[what], "at least 3 significant digits")
+    check_ascending(name, subtype, keys, column)
+
+
+def check_flat(name, subtype, rows):
+    keys = []
+    for row in rows:
+        width, thickness = float(row["宽度"]), float(row["厚度"])
+        size = "%s×%s" % (row["宽度"], row["厚度"])
+        keys.append(((width, thickness), size))
+        weight = width * thickness * RHO
+        if not within(row["重量"], weight):
+            fail(name, subtype, size, "重量", row["重量"], "%.6g" % weight)
+        if thickness >= width:
+            fail(name, subtype, size, "厚度", row["厚度"], "less than the width")
+    check_ascending(name, subtype, keys, "宽度×厚度")
+
+
+def check_plates(name, subtype, rows):
+    keys = []
+    for row in rows:
+        t_text = row["厚度"]
+        t = float(t_text)
+        keys.append((t, t_text))
+        if not within(row["钢板重量"], 7.85 * t):
+            fail(name, subtype, t_text, "钢板重量", row["钢板重量"], "%.6g" % (7.85 * t))
+        hundredths = round(t * 100)
+        # GB/T 708: steps of 0.05 below 1 mm, 0.1 up to 4 mm; GB/T 709: 0.5 below 30 mm, 1 from 30 mm
+        if t < 1:
+            step = 5
+        elif t <= 4:
+            step = 10
+        elif t < 30:
+            step = 50
+        else:
+            step = 100
+        if abs(t * 100 - hundredths) > 1e-6 or hundredths % step:
+            fail(name, subtype, t_text, "厚度 step", t_text, "a multiple of %.2f mm" % (step / 100.0))
+    check_ascending(name, subtype, keys, "厚度")
+
+
+GRATING = re.compile(r"G(\d+)(\d)/(\d+)/(\d+)W")
+
+
+def check_grating(name, subtype, rows):
+    groups = {}
+    weights = {}
+    for row in rows:
+        m = GRATING.fullmatch(row["规格"])
+        if not m:
+            fail(name, subtype, row["规格"], "规格", row["规格"], "G<width><thickness>/<pitch>/<cross pitch>W")
+            continue
+        width, thickness, pitch, cross = (int(g) for g in m.groups())
+        weight = float(row["钢板重量"])
+        groups.setdefault((pitch, cross), []).append(((width, thickness), row["规格"]))
+        weights[(pitch, cross, width, thickness)] = (weight, row["规格"])
+        # bearing bars alone weigh width × thickness × 7.85 / pitch kg/m²; cross bars add
+        # a few kg/m² (at most 10 at 50 mm) and galvanising a few per cent
+        bars = width * thickness * 7.85 / pitch
+        if not bars < weight < bars * 1.2 + 10:
+            fail(name, subtype, row["规格"], "钢板重量", row["钢板重量"], "between %.1f and %.1f" % (bars, bars * 1.2 + 10))
+    for (pitch, cross), keys in groups.items():
+        check_ascending(name, subtype, keys, "width×thickness in pitch %d/%d" % (pitch, cross))
+    for (pitch, cross, width, thickness), (weight, code) in weights.items():
+        if cross == 50:
+            other = weights.get((pitch, 100, width, thickness))
+            # twice the cross bars: the difference is the weight of one set of cross bars
+            if other and not 1.5 < weight - other[0] < 5:
+                fail(name, subtype, code, "钢板重量 against " + other[1], weight, "1.5 to 5 more than %s" % other[0])
+        for (p2, c2, w2, t2), (weight2, code2) in weights.items():
+            if (p2, c2) == (pitch, cross) and (w2, t2) > (width, thickness) and w2 >= width and t2 >= thickness:
+                if not weight2 > weight:
+                    fail(name, subtype, code2, "钢板重量 against " + code, weight2, "more than %s" % weight)
+
+
+def check_rails(name, subtype, rows):
+    keys = []
+    for row in rows:
+        number = float(re.search(r"\d+", row["规格"]).group(0))
+        keys.append((number, row["规格"]))
+        weight = float(row["重量"])
+        if row["规格"].endswith("kg/m") and not 0.9 * number < weight < 1.1 * number:
+            fail(name, subtype, row["规格"], "重量", row["重量"], "within 10 %% of the nominal %g kg/m" % number)
+    check_ascending(name, subtype, keys, "规格")
+    weights = [float(r["重量"]) for r in rows]
+    for a, b, row in zip(weights, weights[1:], rows[1:]):
+        if not b > a:
+            fail(name, subtype, row["规格"], "重量", b, "more than the previous %s" % a)
+
+
+def check_bolts(name, subtype, rows):
+    keys = []
+    by_thread = {}
+    for row in rows:
+        m = re.fullmatch(r"M(\d+)", row["规格"])
+        if not m:
+            fail(name, subtype, row["规格"], "规格", row["规格"], "M<diameter>")
+            continue
+        d, length = int(m.group(1)), float(row["公称长度"])
+        size = "%s×%s" % (row["规格"], row["公称长度"])
+        keys.append(((d, length), size))
+        by_thread.setdefault(d, []).append((length, float(row["螺栓重量"]), size))
+    check_ascending(name, subtype, keys, "规格×公称长度")
+    for d, sets in by_thread.items():
+        for (l1, w1, s1), (l2, w2, s2) in zip(sets, sets[1:]):
+            if not w2 > w1:
+                fail(name, subtype, s2, "螺栓重量", w2, "more than %s (%s)" % (w1, s1))
+    lengths = {}
+    for d, sets in by_thread.items():
+        for length, weight, size in sets:
+            lengths.setdefault(length, []).append((d, weight, size))
+    for length, sets in lengths.items():
+        sets.sort()
+        for (d1, w1, s1), (d2, w2, s2) in zip(sets, sets[1:]):
+            if not w2 > w1:
+                fail(name, subtype, s2, "螺栓重量", w2, "more than %s (%s)" % (w1, s1))
+
+
+def check_sheet(name, subtype, rows, thickness_col, weight_col, profile_col):
+    by_profile = {}
+    keys = []
+    for row in rows:
+        size = "%s %s" % (row[profile_col], row[thickness_col])
+        keys.append(((row[profile_col], float(row[thickness_col])), size))
+        by_profile.setdefault(row[profile_col], []).append((float(row[thickness_col]), float(row[weight_col]), size))
+        if "展开宽度" in row and row["展开宽度"]:
+            plain = float(row["展开宽度"]) * float(row[thickness_col]) * RHO
+            if not plain * 0.98 <= float(row[weight_col]) <= plain * 1.06:
+                fail(name, subtype, size, weight_col, row[weight_col], "about %.3f (developed width × thickness)" % plain)
+    seen = set()
+    for key, size in keys:
+        if key in seen:
+            fail(name, subtype, size, "duplicate size", size, "unique")
+        seen.add(key)
+    for profile, sheets in by_profile.items():
+        sheets.sort()
+        for (t1, w1, s1), (t2, w2, s2) in zip(sheets, sheets[1:]):
+            if not w2 > w1:
+                fail(name, subtype, s2, weight_col, w2, "more than %s (%s)" % (w1, s1))
+
+
+def check_tables():
+    showcols = read_subtypes()
+    for name, subtypes in TABLES.items():
+        with open(os.path.join(TABLES_DIR, name + ".csv"), "rb") as f:
+            text = f.read()
+        for record in TELLING.get(name, []):
+            if ("\r\n" + record + "\r\n").encode("utf-8") not in text:
+                fail(name, "-", record.split(",")[0], "telling record", "missing", record)
+        header, rows = parse(name, text)
+        for row in rows:
+            if not row["SUBTYPEID"]:
+                if any(row[c] for c in header[1:]):
+                    fail(name, "-", row["ID"], "blank row", "filled", "only ID")
+                continue
+            subtype = int(row["SUBTYPEID"])
+            if subtype not in subtypes:
+                fail(name, subtype, row["ID"], "SUBTYPEID", subtype, sorted(subtypes))
+                continue
+            for column in showcols[subtype]:
+                expected_filled = not (subtype == 60 and column == "边长")
+                if bool(row[column].strip()) != expected_filled:
+                    fail(name, subtype, row["ID"], "shown column " + column, repr(row[column]),
+                         "filled" if expected_filled else "empty")
+            if subtype == 60 and not row["直径"]:
+                fail(name, subtype, row["ID"], "直径", "empty", "filled")
+            for column, value in row.items():
+                if column in ("ID", "SUBTYPEID", "规格", "板型", "材质"):
+                    continue
+                if value and not re.fullmatch(r"\d+(\.\d+)? ?", value):
+                    fail(name, subtype, row["ID"], column, value, "a decimal number")
+        for subtype, group in sorted(by_subtype(rows).items()):
+            if subtype in DERIVED:
+                check_derived(name, subtype, group)
+            elif subtype in (68, 69, 70, 71):
+                check_flat(name, subtype, group)
+            elif subtype == 42:
+                check_plates(name, subtype, group)
+            elif subtype == 48:
+                check_grating(name, subtype, group)
+            elif subtype in (54, 55):
+                check_rails(name, subtype, group)
+            elif subtype in (77, 78):
+                check_bolts(name, subtype, group)
+            elif subtype == 51:
+                check_sheet(name, subtype, group, "板厚", "压型钢板板重", "板型")
+            elif subtype == 50:
+                check_sheet(name, subtype, group, "板厚", "板重", "板型")
+
+
+def main():
+    check_regeneration()
+    check_tables()
+    for line in failures:
+        print("FAIL " + line)
+    print("%d failure(s)" % len(failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
