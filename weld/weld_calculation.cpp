@@ -1,0 +1,100 @@
+#include "weld/weld_calculation.h"
+
+#include "weld/formula.h"
+#include "weld/script_engine.h"
+#include "weld/text_helpers.h"
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+bool containsName(const std::string& text, const std::string& name) {
+    return replaceText(text, name, "") != text;
+}
+
+} // namespace
+
+double roundHalfUp(double x, int n) {
+    if (x == 0) return x;
+    const double scale = std::pow(10.0, n);
+    const double a = std::fabs(x) * scale;
+    const double z = a + 0.000000000001;
+    const double i = std::floor(z);
+    const double f = z - i;
+    const double r = f >= 0.5 ? i + 1 : i;
+    const double result = r / scale;
+    return x < 0 ? -result : result;
+}
+
+WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
+                              const std::function<std::string(const std::string& name)>& fieldText,
+                              const std::string& densityText) {
+    WeldCalculation result;
+    ScriptEngine engine;
+    const std::string id = std::to_string(familyId);
+    std::vector<FormulaBinding> bindings;
+
+    const TextGrid marks = queries.weldMarksOfFamily(id);
+    if (marks.columnCount > 2) {
+        for (int r = 1; r < marks.rowCount; ++r) {
+            const std::string& name = marks.cell(r, 2);
+            const std::string value = fieldText(name);
+            if (value.empty()) {
+                result.message = "你还没有输入 " + name + " 的数值。";
+                return result;
+            }
+            if (textToNumber(value) <= 0.0000001) {
+                result.message = "您输入的 " + name + " 值有误，请检查后重新输入。";
+                return result;
+            }
+            bindings.push_back({name, value});
+        }
+    }
+    bindings.push_back({"l", "1000"});
+
+    if (densityText.empty()) {
+        result.message = "你还没有选择材质类型，将影响重量相关的计算。";
+        return result;
+    }
+    bindings.push_back({"p", numberToText(textToNumber(densityText) / 1000)});
+
+    // Names are bound one after another, so a typed text holding a later name ("3b" for h,
+    // "2l") would be rewritten into a different number and give a plausible wrong result.
+    // Such a dimension counts as unreadable: the lines whose formula uses it show 0, as
+    // they do for any other typed text the evaluator cannot read.
+    std::vector<std::string> unreadable;
+    for (std::size_t k = 0; k + 2 < bindings.size(); ++k) {
+        for (std::size_t later = k + 1; later < bindings.size(); ++later) {
+            if (containsName(bindings[k].value, bindings[later].name)) {
+                unreadable.push_back(bindings[k].name);
+                break;
+            }
+        }
+    }
+
+    std::string formulas[3];
+    const TextGrid grid = queries.weldFormulasOfFamily(id);
+    if (grid.hasDataRows() && grid.columnCount > 4) {
+        formulas[0] = grid.cell(1, 2);
+        formulas[1] = grid.cell(1, 3);
+        formulas[2] = stripLineBreaks(grid.cell(1, 4));
+    }
+
+    const char* const units[3] = {"c㎡", "Kg/m", "㎡/m"};
+    std::string* const lines[3] = {&result.areaLine, &result.weightLine, &result.surfaceLine};
+    for (int k = 0; k < 3; ++k) {
+        double value = 0;
+        const std::string withPi = replaceText(formulas[k], "pi", "3.141592653");
+        bool readable = true;
+        for (const std::string& name : unreadable)
+            readable = readable && !containsName(withPi, name);
+        if (readable) value = textToNumber(engine.Eval(bindFormula(formulas[k], bindings)));
+        value = roundHalfUp(value, 3);
+        *lines[k] = numberToText(value) + units[k];
+    }
+
+    result.ok = true;
+    result.message = "计算完成，你可以将结果复制到剪贴板。";
+    return result;
+}
