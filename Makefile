@@ -20,6 +20,7 @@ test: build
 
 bench: build
 	@$(BUILD_DIR)/bench/handbook_bench
+	@QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $(BUILD_DIR)/bench/handbook_startup_bench
 
 # Tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

@@ -1,0 +1,92 @@
+// Prints how long the program takes from start to a shown window, and how long the
+// browser takes to fill its largest standard compared with a small one.
+#include "browser/bar_page.h"
+#include "catalogue/catalogue_database.h"
+#include "catalogue/catalogue_queries.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "shell/ui_toolkit.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTest>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+
+double ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+
+template <typename F> double bestOf(int runs, F&& work) {
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        work();
+        best = std::min(best, ms(t));
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    installFontFallbacks();
+    const double appReady = ms(sinceStart);
+
+    QElapsedTimer t;
+    t.start();
+    CatalogueQueries queries(CatalogueDatabase::instance());
+    const double catalogue = ms(t);
+    t.restart();
+    MainWindow window(queries);
+    window.resize(1280, 800);
+    const double built = ms(t);
+    t.restart();
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    const double shown = ms(t);
+    std::printf("cores: %d, platform: %s\n", QThread::idealThreadCount(),
+                qPrintable(QGuiApplication::platformName()));
+    std::printf("start-up: application %.1f ms, catalogue %.1f ms, window built %.1f ms, "
+                "shown %.1f ms; process start to window shown %.1f ms\n",
+                appReady, catalogue, built, shown, ms(sinceStart));
+
+    // The largest and a small standard.
+    int largest = 0, largestRows = 0;
+    TextGrid subtypes = queries.database().query("select ID from SUBTYPES where SECTIONID<>''");
+    for (int r = 1; r < subtypes.rowCount; ++r) {
+        const std::string id = subtypes.cell(r, 0);
+        const std::string table = queries.specTableOfSubtype(id);
+        TextGrid n = queries.database().query("select count(*) from " + table + " where SUBTYPEID=" + id);
+        if (n.rowCount > 1 && std::stoi(n.cell(1, 0)) > largestRows) {
+            largestRows = std::stoi(n.cell(1, 0));
+            largest = std::stoi(id);
+        }
+    }
+    BarPage* page = window.barPage();
+    const double small = bestOf(10, [&] {
+        page->fillSpecTable(54);
+        QCoreApplication::processEvents();
+    });
+    const double big = bestOf(10, [&] {
+        page->fillSpecTable(largest);
+        QCoreApplication::processEvents();
+    });
+    page->fillSpecTable(54);
+    std::printf("fill and paint standard 54 (%d rows): %.2f ms\n", page->model()->rowCount(), small);
+    std::printf("fill and paint standard %d (%d rows): %.2f ms\n", largest, largestRows, big);
+    ui::element<QLineEdit>(&window, LayoutId::SearchBox)->setText(QStringLiteral("5"));
+    const double search = bestOf(10, [&] {
+        page->fillSpecTable(largest); // restore the standard
+        page->onSearchClick();
+        QCoreApplication::processEvents();
+    });
+    std::printf("search \"5\" over standard %d (%d rows found), including one refill: %.2f ms\n",
+                largest, page->model()->rowCount(), search);
+    return 0;
+}
