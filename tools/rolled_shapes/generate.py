@@ -144,9 +144,15 @@ CORRECTIONS = {
     ("L150×90×10", "area"): "23.26",
     # unequal angles: weight 25.7; 0.785 x 33.95 = 26.65, GB/T 706-2008 26.652
     ("L150×90×15", "weight"): "26.7",
+    # equal angles: area 37.37 fails both the formula (37.57) and its own weight 29.5
+    # (29.5 / 0.785 = 37.58); GB/T 706-2008 gives 3756.7 mm²
+    ("L140×14", "area"): "37.57",
     # channels: surface 0.722 breaks the series [25a/b/c (outline +4 mm per size: 0.772,
     # 0.776, 0.780) and the outline of [24a (0.752 at h - 10 mm, i.e. 0.772 at h = 250)
     ("[25a", "surface"): "0.772",
+    # GB 50018 cold-formed channel 160x60x3.5: both editions print 7.20 kg/m, but its own
+    # area 9.29 cm² (which the centre-line length confirms) gives 0.785 x 9.29 = 7.29
+    ("[160×60×3.5", "weight"): "7.29",
 }
 
 # GB/T 706-2016 lists 114 equal angles; the transcription carries one row that neither
@@ -211,7 +217,8 @@ def channels(t, existing):
         h, b, th = row["h_mm"], row["b_mm"], row["t_mm"]
         des = "[" + h + X + b + X + th
         s = fixed(cold_surface("channel", float(h), float(b), 0, float(th)), 3)
-        t.add(rid, [str(rid), "7", des, row["weight_kg_per_m"], s, row["A_cm2"], h, b, th, th, ""])
+        w = shown(t.name, des, "重量", row["weight_kg_per_m"], corrected(des, "weight", row["weight_kg_per_m"]))
+        t.add(rid, [str(rid), "7", des, w, s, row["A_cm2"], h, b, th, th, ""])
     assert rid == 84
 
 
@@ -241,7 +248,7 @@ def equal_angles(t, existing):
         rid += 1
         w = shown(t.name, des, "重量", row["理论重量_kg_per_m"], weight3(row["理论重量_kg_per_m"]))
         s = shown(t.name, des, "表面积", row["外表面积_m2_per_m"], surface3(row["外表面积_m2_per_m"]))
-        a = shown(t.name, des, "截面积", row["截面面积_cm2"], area4(row["截面面积_cm2"]))
+        a = shown(t.name, des, "截面积", row["截面面积_cm2"], area4(corrected(des, "area", row["截面面积_cm2"])))
         values = [str(rid), "8", des, w + " ", s + " ", a + " ", row["b_mm"], row["d_mm"], row["r_mm"]]
         if rid == 1:
             expect_fixed(t.name, values)
