@@ -176,6 +176,11 @@ def polygon_bars():
         run = thicknesses[thicknesses.index(first) : thicknesses.index(last) + 1]
         for thickness in run:
             t.add(68, flat_bar(width, thickness, 2))
+    tool = keyed_series("gbt702-2017_tool_flat.txt")
+    for width in tool["widths"]:
+        for thickness in tool["thicknesses"]:
+            if Decimal(thickness) < Decimal(width):
+                t.add(71, flat_bar(width, thickness, 2))
     return t
 
 
