@@ -30,12 +30,9 @@ def main():
     for name, text in icons.window_icons().items():
         write(f"{name}.svg", text)
     write("app.svg", icons.app_icon())
-    try:
-        import bar_drawings
-        for name, canvas in bar_drawings.drawings().items():
-            write(f"SectionBarImage/{name}.svg", canvas)
-    except ImportError:
-        pass
+    import bar_drawings
+    for name, text in bar_drawings.drawings().items():
+        write(f"SectionBarImage/{name}.svg", text)
     try:
         import weld_drawings
         for name, canvas in weld_drawings.drawings().items():

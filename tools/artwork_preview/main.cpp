@@ -80,7 +80,8 @@ QImage weldPage(CatalogueDatabase& db, const std::string& id, const QString& ima
 QImage onGround(const QString& path, const QSize& size, qreal dpr, const QColor& ground)
 {
     const QPixmap pixmap = loadImage(path, size, dpr);
-    QImage out(pixmap.size() + QSize(8, 8), QImage::Format_ARGB32);
+    QImage out(pixmap.size() + QSize(8, 8) * dpr, QImage::Format_ARGB32);
+    out.setDevicePixelRatio(dpr);
     out.fill(ground);
     QPainter p(&out);
     p.drawPixmap(4, 4, pixmap);
