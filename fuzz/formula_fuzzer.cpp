@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (end == std::string::npos) break;
         start = end + 1;
     }
-    while (parts.size() < 3) parts.emplace_back("10");
+    while (parts.size() < 3)
+        parts.emplace_back("10");
 
     const std::vector<FormulaBinding> bindings = {
         {"b", parts[1]}, {"t", parts[2]}, {"l", "1000"}, {"p", "7.85"}};
