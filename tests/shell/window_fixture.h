@@ -5,7 +5,12 @@
 #include "shell/main_window.h"
 #include "shell/ui_toolkit.h"
 
+#include "browser/bar_page.h"
+
 #include <QAbstractButton>
+#include <QLayout>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QLabel>
 #include <QTest>
 #include <memory>
