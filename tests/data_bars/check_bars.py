@@ -7,7 +7,8 @@
    no duplicate size within a subtype, sizes ascending, and for tabulated values
    their internal consistency.
 
-Usage: check_bars.py <repository root>. Every failing row is reported by table,
+Usage: check_bars.py <repository root> [--self-test]; --self-test feeds each row check
+a row that is wrong in its own way and fails if the check lets it through. Every failing row is reported by table,
 subtype and size with the two values; the exit status is the number of failures
 (capped at 1).
 """
@@ -19,7 +20,8 @@ import subprocess
 import sys
 import tempfile
 
-ROOT = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", ".."))
+ARGS = [a for a in sys.argv[1:] if not a.startswith("--")]
+ROOT = os.path.abspath(ARGS[0] if ARGS else os.path.join(os.path.dirname(__file__), "..", ".."))
 TABLES_DIR = os.path.join(ROOT, "catalogue", "tables")
 GENERATOR = os.path.join(ROOT, "tools", "bars", "gen_bars.py")
 
@@ -418,7 +420,66 @@ def check_tables():
                 check_sheet(name, subtype, group, "板厚", "板重", "板型")
 
 
+def self_test():
+    """The row checks themselves: each must flag a row that is wrong in its own way."""
+    global failures
+    cases = [
+        ("round weight", lambda: check_derived("t", 21, [dict(直径="10", 重量="0.627", 表面积="0.03142", 截面积="0.7854")])),
+        ("round area", lambda: check_derived("t", 21, [dict(直径="10", 重量="0.617", 表面积="0.03142", 截面积="0.7954")])),
+        ("surface", lambda: check_derived("t", 66, [dict(对边距离="10", 重量="0.680", 表面积="0.04000", 截面积="0.8660")])),
+        ("imprecise", lambda: check_derived("t", 56, [dict(直径="0.050", 重量="0.00002", 截面积="0.0000196")])),
+        ("duplicate", lambda: check_derived("t", 62, [dict(边长="10", 重量="0.785", 表面积="0.04000", 截面积="1.000")] * 2)),
+        ("descending", lambda: check_derived("t", 62, [dict(边长="11", 重量="0.950", 表面积="0.04400", 截面积="1.210"),
+                                                       dict(边长="10", 重量="0.785", 表面积="0.04000", 截面积="1.000")])),
+        ("flat weight", lambda: check_flat("t", 68, [dict(宽度="20", 厚度="5", 重量="0.80")])),
+        ("flat shape", lambda: check_flat("t", 71, [dict(宽度="10", 厚度="10", 重量="0.79")])),
+        ("plate weight", lambda: check_plates("t", 42, [dict(厚度="2.00 ", 钢板重量="15.750 ")])),
+        ("plate step", lambda: check_plates("t", 42, [dict(厚度="4.20 ", 钢板重量="32.970 ")])),
+        ("grating cross bars", lambda: check_grating("t", 48, [dict(规格="G325/30/50W", 钢板重量="50.9"),
+                                                               dict(规格="G325/30/100W", 钢板重量="50.9")])),
+        ("grating thicker", lambda: check_grating("t", 48, [dict(规格="G323/30/100W", 钢板重量="52.8"),
+                                                            dict(规格="G325/30/100W", 钢板重量="50.9")])),
+        ("rail weight", lambda: check_rails("t", 54, [dict(规格="43kg/m", 重量="54.653")])),
+        ("rail order", lambda: check_rails("t", 55, [dict(规格="QU70", 重量="52.80"), dict(规格="QU80", 重量="51.69")])),
+        ("bolt longer", lambda: check_bolts("t", 77, [dict(规格="M16", 公称长度="45", 螺栓重量="221.3"),
+                                                      dict(规格="M16", 公称长度="50", 螺栓重量="220.0")])),
+        ("bolt thicker", lambda: check_bolts("t", 77, [dict(规格="M16", 公称长度="50", 螺栓重量="229.2"),
+                                                       dict(规格="M20", 公称长度="50", 螺栓重量="229.0")])),
+        ("sheet thicker", lambda: check_sheet("t", 51, [dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.75", 压型钢板板重="5.299"),
+                                                        dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.80", 压型钢板板重="5.299")],
+                                              "板厚", "压型钢板板重", "板型")),
+        ("sheet weight", lambda: check_sheet("t", 51, [dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.75", 压型钢板板重="6.299")],
+                                             "板厚", "压型钢板板重", "板型")),
+        ("panel thicker", lambda: check_sheet("t", 50, [dict(板型="JxB-1000", 板厚="50", 板重="12.0", 材质="EPS"),
+                                                        dict(板型="JxB-1000", 板厚="75", 板重="11.0", 材质="EPS")],
+                                              "板厚", "板重", "板型")),
+    ]
+    good = [
+        ("round", lambda: check_derived("t", 21, [dict(直径="10", 重量="0.617", 表面积="0.03142", 截面积="0.7854")])),
+        ("sheet", lambda: check_sheet("t", 51, [dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.75", 压型钢板板重="5.299")],
+                                      "板厚", "压型钢板板重", "板型")),
+    ]
+    missed = []
+    for label, case in cases:
+        failures = []
+        case()
+        if not failures:
+            missed.append("check did not flag: " + label)
+    for label, case in good:
+        failures = []
+        case()
+        if failures:
+            missed.append("check flagged a good row: %s (%s)" % (label, failures[0]))
+    failures = []
+    for line in missed:
+        print("FAIL " + line)
+    print("%d of %d checks missed" % (len(missed), len(cases) + len(good)))
+    return 1 if missed else 0
+
+
 def main():
+    if "--self-test" in sys.argv:
+        return self_test()
     check_regeneration()
     check_tables()
     for line in failures:
