@@ -40,21 +40,20 @@ class ExpressionGenerator {
 
   private:
     std::string term(int depth) {
-        std::string text = factor(depth, false);
+        std::string text = factor(depth);
         const int count = pick(0, 3);
         for (int k = 0; k < count; ++k) {
             // The operand before this operator may be bracketed.
             if (pick(0, 4) == 0 && depth > 0) text = "[" + expression(depth - 1) + "]";
-            text = join(text, pick(0, 1) ? "*" : "/", factor(depth, true));
+            text = join(text, pick(0, 1) ? "*" : "/", factor(depth));
         }
         return text;
     }
 
-    std::string factor(int depth, bool afterOperator) {
+    std::string factor(int depth) {
         const int kind = depth > 0 ? pick(0, 9) : pick(0, 5);
         if (kind <= 4) return number();
-        if (kind == 5)
-            return std::string(pick(0, 1) ? "-" : "+") + blankIfSign(factor(depth, true));
+        if (kind == 5) return std::string(pick(0, 1) ? "-" : "+") + blankIfSign(factor(depth));
         if (kind <= 7) return "(" + expression(depth - 1) + ")";
         if (kind == 8) {
             // Half the roots take a square, so that not every root of a negative ends the value.
@@ -62,7 +61,6 @@ class ExpressionGenerator {
             return pick(0, 1) ? "Math.sqrt(" + inner + ")"
                               : "Math.sqrt((" + inner + ")*(" + inner + "))";
         }
-        (void)afterOperator;
         return pick(0, 1) ? " " + number() + " " : number();
     }
 
