@@ -121,8 +121,22 @@ void BarPage::fillSpecTable(int subtypeId) {
 
     if (auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView)) {
         view->setColumnWidth(0, 40);
-        for (int k = 1; k < m_model.columnCount(); ++k)
-            view->setColumnWidth(k, 100);
+        // 100 px per column, wider where a value would otherwise be cut: the longest text
+        // of a column decides, measured once rather than per row.
+        const QFontMetrics metrics(view->font());
+        for (int k = 1; k < m_model.columnCount(); ++k) {
+            size_t longest = 0;
+            const std::string* widest = nullptr;
+            for (int r = 1; r < grid.rowCount; ++r) {
+                const std::string& cell = grid.cell(r, k - 1);
+                if (cell.size() > longest) {
+                    longest = cell.size();
+                    widest = &cell;
+                }
+            }
+            const int needed = widest ? metrics.horizontalAdvance(ui::toQt(*widest)) + 16 : 0;
+            view->setColumnWidth(k, std::max(100, needed));
+        }
         view->scrollToTop();
     }
 }

@@ -321,6 +321,7 @@ QWidget* MainWindow::buildWeldPage() {
         grid->addWidget(formula, r, 1, 1, 2);
         ++r;
     }
+    grid->setColumnStretch(1, 1);
     right->addLayout(grid);
 
     auto* materialRow = new QHBoxLayout;
