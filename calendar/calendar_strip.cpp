@@ -6,12 +6,7 @@
 
 #include <QDateTime>
 
-namespace {
-
-// Reads a leading decimal integer the way the week number is taken from the script's text:
-// full-width digits, signs and spaces count as ASCII ones; white space and one sign first;
-// anything that is not a number gives 0.
-int leadingInteger(const std::string& text) {
+int integerOfScriptText(const std::string& text) {
     // U+FF01..U+FF5E are EF BC 81 .. EF BD 9E in UTF-8 and fold to '!'..'~'; U+3000 is E3 80 80.
     std::string ascii;
     for (std::size_t i = 0; i < text.size();) {
@@ -45,8 +40,6 @@ int leadingInteger(const std::string& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
-} // namespace
-
 const std::string& weekScript() {
     // setFullYear rather than the Date constructor, which would read years 0-99 as 19xx.
     // The millisecond difference is rounded to whole days so that a daylight-saving hour
@@ -65,7 +58,7 @@ function getYearWeek(a, b, c) {
 }
 
 int yearWeekOfDate(const QDate& date) {
-    return leadingInteger(
+    return integerOfScriptText(
         runScriptFunction(weekScript(), "getYearWeek", std::to_string(date.year()),
                           std::to_string(date.month()), std::to_string(date.day()), ""));
 }

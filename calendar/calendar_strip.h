@@ -9,6 +9,10 @@ class QDateTime;
 // calendarLineText(QDateTime::currentDateTime()) once at start-up and
 // clockLineText(QDateTime::currentDateTime()) on every tick of its one-second clock timer.
 
+// The main window's timer that rewrites the clock line; ticks of other timers leave it alone.
+constexpr int kClockTimerId = 100;
+constexpr int kClockTimerIntervalMs = 1000;
+
 // "农历" + lunar date (with "【term】" on a solar-term day) + " 第N周 第M天 " + weekday name
 // of the default locale, e.g. "农历甲辰年(龙)四月初七 第20周 第135天 星期二".
 std::string calendarLineText(const QDateTime& now);
@@ -24,6 +28,11 @@ int yearWeekOfDate(const QDate& date);
 
 // 1 for 1 January, up to 366 for 31 December of a leap year.
 int dayOfYear(const QDate& date);
+
+// The integer at the start of a script's result: full-width digits, signs and spaces count as
+// ASCII ones; white space and one sign may come first; anything else (such as the failure text
+// "JS代码运行失败") gives 0.
+int integerOfScriptText(const std::string& text);
 
 // The script that defines getYearWeek(year, month 1-12, day), each argument a decimal text.
 const std::string& weekScript();

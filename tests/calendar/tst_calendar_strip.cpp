@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <ctime>
+
 class CalendarStripTest : public QObject {
     Q_OBJECT
 
@@ -63,6 +65,26 @@ class CalendarStripTest : public QObject {
         QCOMPARE(QString::fromStdString(clockLineText(now)), line);
     }
 
+    void integerOfScriptText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("digits") << u"53"_qs << 53;
+        QTest::newRow("leading blanks and sign") << u" \t-7"_qs << -7;
+        QTest::newRow("full-width digits") << u"２０"_qs << 20;
+        QTest::newRow("ideographic space and full-width sign") << u"\u3000＋５"_qs << 5;
+        QTest::newRow("stops at the first other character") << u"12.9周"_qs << 12;
+        QTest::newRow("failure text") << u"JS代码运行失败"_qs << 0;
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("sign only") << u"-"_qs << 0;
+        QTest::newRow("two signs") << u"+-3"_qs << 0;
+        QTest::newRow("too large") << u"99999999999"_qs << 0;
+    }
+    void integerOfScriptText() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(::integerOfScriptText(text.toStdString()), value);
+    }
+
     void weekAndDayOfYear_data() {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<int>("week");
@@ -81,6 +103,22 @@ class CalendarStripTest : public QObject {
         // 1950-01-01 was a Sunday, 0050-01-01 a Saturday.
         QTest::newRow("two-digit year") << QDate(50, 1, 1) << 1 << 1;
     }
+    void weekNumbersIgnoreDaylightSavingTime() {
+        // In Sydney 1 January lies in summer time and 14 April 2024 (a Sunday) does not, so the
+        // two midnights are 104 days and one hour apart; unrounded, the Sunday would fall into
+        // the next week.
+        const QByteArray zone = qgetenv("TZ");
+        qputenv("TZ", "Australia/Sydney");
+        tzset();
+        const int week = yearWeekOfDate(QDate(2024, 4, 14));
+        if (zone.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", zone);
+        tzset();
+        QCOMPARE(week, 15);
+    }
+
     void weekAndDayOfYear() {
         QFETCH(QDate, date);
         QFETCH(int, week);
