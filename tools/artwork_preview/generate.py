@@ -33,12 +33,9 @@ def main():
     import bar_drawings
     for name, text in bar_drawings.drawings().items():
         write(f"SectionBarImage/{name}.svg", text)
-    try:
-        import weld_drawings
-        for name, canvas in weld_drawings.drawings().items():
-            write(f"SectionWeldImage/{name}.svg", canvas)
-    except ImportError:
-        pass
+    import weld_drawings
+    for name, text in weld_drawings.drawings().items():
+        write(f"SectionWeldImage/{name}.svg", text)
 
 
 if __name__ == "__main__":

@@ -41,6 +41,36 @@ QImage familyBar(CatalogueDatabase& db, const char* kind, int iconSize)
     return bar.grab().toImage();
 }
 
+// Counts drawing pixels (anything brighter than the ground and its grid) inside a rect.
+int inkIn(const QImage& image, const QRect& rect)
+{
+    int count = 0;
+    const QRect r = rect.intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            if (qGray(image.pixel(x, y)) > 62)
+                ++count;
+    return count;
+}
+
+// Reports, per dimension label, how much of the drawing lies under its text and field.
+void reportCover(CatalogueDatabase& db, const std::string& id, const QString& image)
+{
+    const QImage drawing = loadImage(image, QSize(), 1.0).toImage();
+    const TextGrid marks = db.query("select TEXT, POS from WELDMARKINFO where SECTIONID = '" + id + "'");
+    for (int r = 1; r < marks.rowCount; ++r) {
+        const QString name = fromUtf8(marks.cell(r, 0));
+        const QStringList pos = fromUtf8(marks.cell(r, 1)).split(u',');
+        const int x = pos.value(0).toInt(), y = pos.value(1).toInt();
+        const int label = inkIn(drawing, QRect(x, y + 2, 9 * int(name.size()) + 2, 16));
+        const int fieldText = inkIn(drawing, QRect(x + 2, y + 17, 40, 16));
+        const int field = inkIn(drawing, QRect(x, y + 15, 80, 20));
+        if (label || fieldText || field > 20)
+            qInfo("%s %s: label %d, field text %d, field box %d", qPrintable(QFileInfo(image).completeBaseName()),
+                  qPrintable(name), label, fieldText, field);
+    }
+}
+
 // A weld drawing with labels and fields the way the weld page places them.
 QImage weldPage(CatalogueDatabase& db, const std::string& id, const QString& image)
 {
@@ -107,6 +137,8 @@ int main(int argc, char** argv)
     for (int r = 1; r < families.rowCount; ++r) {
         const QString image = fromUtf8(families.cell(r, 2));
         const QString base = QFileInfo(image).completeBaseName();
+        if (families.cell(r, 1) == "0")
+            reportCover(db, families.cell(r, 0), image);
         if (families.cell(r, 1) == "0")
             weldPage(db, families.cell(r, 0), image).save(out + "/weld_" + base + ".png");
         else

@@ -164,7 +164,7 @@ class Canvas:
         p = [tip, (bx - uy * W, by + ux * W), (bx + uy * W, by - ux * W)]
         self.add(f'<polygon points="{pts(p)}" fill="{t["dim"]}" stroke="none"/>')
 
-    def dim(self, p1, p2, inward=False, arms=(0, 0), gap=None):
+    def dim(self, p1, p2, inward=False, arms=(0, 0), gap=None, tail=4):
         """Dimension between p1 and p2 with arrow tips at both points.
         inward: arrows sit outside pointing in (thin parts); arms lengthen the line
         beyond p1 / p2. gap: (s0, s1) distances from p1 along the line left blank."""
@@ -174,8 +174,8 @@ class Canvas:
         start = -arms[0]
         end = l + arms[1]
         if inward:
-            start = min(start, -self.t["arrow_len"] - 4)
-            end = max(end, l + self.t["arrow_len"] + 4)
+            start = min(start, -self.t["arrow_len"] - tail)
+            end = max(end, l + self.t["arrow_len"] + tail)
         pieces = [(start, end)]
         if gap:
             pieces = [(start, gap[0]), (gap[1], end)]
