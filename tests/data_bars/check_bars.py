@@ -271,6 +271,28 @@ def check_plates(name, subtype, rows):
     check_ascending(name, subtype, keys, "厚度")
 
 
+def check_checkered(name, subtype, rows):
+    """Checkered plate: base thickness plus the ribs, so more than the plain plate of the
+    base thickness by at most what ribs of up to 2.5 mm add; heavier as it gets thicker,
+    by at least the plain plate's difference (less the printed rounding)."""
+    keys = []
+    previous = None
+    for row in rows:
+        t_text = row["厚度"]
+        t, weight = float(t_text), float(row["钢板重量"])
+        keys.append((t, t_text))
+        plain = 7.85 * t
+        if not plain < weight <= plain + 5.0:
+            fail(name, subtype, t_text, "钢板重量", row["钢板重量"], "between %.3f and %.3f (plain plate plus ribs)" % (plain, plain + 5.0))
+        if previous is not None and t > previous[0]:
+            least = 7.85 * (t - previous[0]) - 0.1
+            if not weight - previous[1] >= least:
+                fail(name, subtype, t_text, "钢板重量", row["钢板重量"],
+                     "at least %.2f more than %s (%s)" % (least, previous[1], previous[2]))
+        previous = (t, weight, t_text)
+    check_ascending(name, subtype, keys, "厚度")
+
+
 GRATING = re.compile(r"G(\d+)(\d)/(\d+)/(\d+)W")
 
 
@@ -408,6 +430,8 @@ def check_tables():
                 check_flat(name, subtype, group)
             elif subtype == 42:
                 check_plates(name, subtype, group)
+            elif subtype in (43, 44, 45, 46):
+                check_checkered(name, subtype, group)
             elif subtype == 48:
                 check_grating(name, subtype, group)
             elif subtype in (54, 55):
@@ -435,6 +459,12 @@ def self_test():
         ("flat shape", lambda: check_flat("t", 71, [dict(宽度="10", 厚度="10", 重量="0.79")])),
         ("plate weight", lambda: check_plates("t", 42, [dict(厚度="2.00 ", 钢板重量="15.750 ")])),
         ("plate step", lambda: check_plates("t", 42, [dict(厚度="4.20 ", 钢板重量="32.970 ")])),
+        ("checkered plain", lambda: check_checkered("t", 44, [dict(厚度="3.0", 钢板重量="23.5")])),
+        ("checkered ribs", lambda: check_checkered("t", 44, [dict(厚度="3.0", 钢板重量="29.6")])),
+        ("checkered thicker", lambda: check_checkered("t", 44, [dict(厚度="3.0", 钢板重量="25.6"),
+                                                                dict(厚度="4.0", 钢板重量="31.6")])),
+        ("checkered order", lambda: check_checkered("t", 44, [dict(厚度="4.0", 钢板重量="33.4"),
+                                                              dict(厚度="3.0", 钢板重量="25.6")])),
         ("grating cross bars", lambda: check_grating("t", 48, [dict(规格="G325/30/50W", 钢板重量="50.9"),
                                                                dict(规格="G325/30/100W", 钢板重量="50.9")])),
         ("grating thicker", lambda: check_grating("t", 48, [dict(规格="G323/30/100W", 钢板重量="52.8"),
@@ -456,6 +486,7 @@ def self_test():
     ]
     good = [
         ("round", lambda: check_derived("t", 21, [dict(直径="10", 重量="0.617", 表面积="0.03142", 截面积="0.7854")])),
+        ("checkered", lambda: check_checkered("t", 44, [dict(厚度="2.5", 钢板重量="21.6"), dict(厚度="3.0", 钢板重量="25.6")])),
         ("sheet", lambda: check_sheet("t", 51, [dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.75", 压型钢板板重="5.299")],
                                       "板厚", "压型钢板板重", "板型")),
     ]

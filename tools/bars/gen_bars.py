@@ -190,7 +190,17 @@ def plates():
         weight = Decimal(thickness) * DENSITY
         # The plate rows print a blank after each value.
         t.add(42, {"厚度": thickness + " ", "钢板重量": decimals(weight, 3) + " "})
-    # Ids 96-183 are kept for the four checkered-plate patterns, 184-223 for expanded metal.
+    # Ids 96-183 hold the four checkered-plate patterns, 22 ids each in subtype order;
+    # 184-223 expanded metal.
+    checkered = {}
+    for subtype, thickness, weight in read_tabulated("gbt33974-2017_checkered.txt"):
+        checkered.setdefault(int(subtype), []).append((thickness, weight))
+    for index, subtype in enumerate((43, 44, 45, 46)):
+        rows = checkered.pop(subtype, [])
+        assert len(rows) <= 22, (subtype, len(rows))
+        for offset, (thickness, weight) in enumerate(rows):
+            t.add(subtype, {"厚度": thickness, "钢板重量": weight}, 96 + 22 * index + offset)
+    assert not checkered, sorted(checkered)
     row_id = 184
     for designation, weight in read_tabulated("wire_mesh.txt"):
         t.add(47, {"规格": designation, "钢板重量": weight}, row_id)
