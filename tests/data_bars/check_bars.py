@@ -42,6 +42,11 @@ TELLING = {
     "热轧_压型钢板": ['"1","51","YX100-600","600","900","0.75","5.299"'],
 }
 
+# Id ranges kept for subtypes (first id, last id), by table.
+ID_RANGES = {
+    "热轧_钢板": {43: (96, 117), 44: (118, 139), 45: (140, 161), 46: (162, 183), 47: (184, 223), 48: (224, 10 ** 9)},
+}
+
 RHO = 7.85e-3  # kg per m per mm² of section (7.85 g/cm³)
 SQRT3 = math.sqrt(3.0)
 OCT = 2.0 * (math.sqrt(2.0) - 1.0)
@@ -393,6 +398,12 @@ def check_sheet(name, subtype, rows, thickness_col, weight_col, profile_col):
                 fail(name, subtype, s2, weight_col, w2, "more than %s (%s)" % (w1, s1))
 
 
+def check_id_range(name, subtype, row):
+    span = ID_RANGES.get(name, {}).get(subtype)
+    if span and row["ID"].isdigit() and not span[0] <= int(row["ID"]) <= span[1]:
+        fail(name, subtype, row["ID"], "ID", row["ID"], "within the ids kept for the subtype, %d to %d" % span)
+
+
 def check_tables():
     showcols = read_subtypes()
     for name, subtypes in TABLES.items():
@@ -411,6 +422,7 @@ def check_tables():
             if subtype not in subtypes:
                 fail(name, subtype, row["ID"], "SUBTYPEID", subtype, sorted(subtypes))
                 continue
+            check_id_range(name, subtype, row)
             for column in showcols[subtype]:
                 expected_filled = not (subtype == 60 and column == "边长")
                 if bool(row[column].strip()) != expected_filled:
@@ -465,6 +477,7 @@ def self_test():
                                                                 dict(厚度="4.0", 钢板重量="31.6")])),
         ("checkered order", lambda: check_checkered("t", 44, [dict(厚度="4.0", 钢板重量="33.4"),
                                                               dict(厚度="3.0", 钢板重量="25.6")])),
+        ("id range", lambda: check_id_range("热轧_钢板", 45, dict(ID="139", SUBTYPEID="45"))),
         ("grating cross bars", lambda: check_grating("t", 48, [dict(规格="G325/30/50W", 钢板重量="50.9"),
                                                                dict(规格="G325/30/100W", 钢板重量="50.9")])),
         ("grating thicker", lambda: check_grating("t", 48, [dict(规格="G323/30/100W", 钢板重量="52.8"),
@@ -486,6 +499,7 @@ def self_test():
     ]
     good = [
         ("round", lambda: check_derived("t", 21, [dict(直径="10", 重量="0.617", 表面积="0.03142", 截面积="0.7854")])),
+        ("id range", lambda: check_id_range("热轧_钢板", 44, dict(ID="139", SUBTYPEID="44"))),
         ("checkered", lambda: check_checkered("t", 44, [dict(厚度="2.5", 钢板重量="21.6"), dict(厚度="3.0", 钢板重量="25.6")])),
         ("sheet", lambda: check_sheet("t", 51, [dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.75", 压型钢板板重="5.299")],
                                       "板厚", "压型钢板板重", "板型")),
