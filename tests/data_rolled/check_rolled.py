@@ -216,6 +216,12 @@ H_CLASSES = ["HW", "HM", "HN", "HT"]
 T_CLASSES = ["TW", "TM", "TN"]
 
 
+def stored_first_h(table, r):
+    """Record 1 of 热轧H (subtype 29) is kept as first stored: its designation ends in
+    two blanks, its surface has two decimals and its class column is empty."""
+    return table == "热轧H" and r["ID"] == "1"
+
+
 def check_h_t(table, rows, sub, classes, cols, is_t):
     hc, bc, t1c, t2c, rc = cols
     for r in rows:
@@ -223,11 +229,12 @@ def check_h_t(table, rows, sub, classes, cols, is_t):
         detail = X.join(r[c] for c in (hc, bc, t1c, t2c))
         if r["详情"] != detail:
             fail(table, sub, r["规格"], "详情 against the dimensions", r["详情"], detail)
-        m = re.match(r"^(%s)([0-9.]+)×([0-9.]+)$" % "|".join(classes), r["规格"])
+        des = r["规格"].rstrip() if stored_first_h(table, r) else r["规格"]
+        m = re.match(r"^(%s)([0-9.]+)×([0-9.]+)$" % "|".join(classes), des)
         if not m:
             fail(table, sub, r["规格"], "designation", r["规格"], "class + nominal height × width")
             continue
-        if not is_t and r["类别"] != m.group(1):
+        if not is_t and not stored_first_h(table, r) and r["类别"] != m.group(1):
             fail(table, sub, r["规格"], "类别", r["类别"], m.group(1))
         hn, bn = float(m.group(2)), float(m.group(3))
         # the nominal size is the principal size of the group; the others are within 10 %
@@ -247,10 +254,46 @@ def check_h_t(table, rows, sub, classes, cols, is_t):
     order = {c: n for n, c in enumerate(classes)}
 
     def key(r):
-        m = re.match(r"^([A-Z]+)([0-9.]+)×([0-9.]+)$", r["规格"])
+        m = re.match(r"^([A-Z]+)([0-9.]+)×([0-9.]+)$", r["规格"].rstrip())
         return (order.get(m.group(1), 9), float(m.group(2)), float(m.group(3))) + tuple(
             num(r[c]) for c in (hc, bc, t1c, t2c)) if m else (9,)
     check_ascending(table, sub, rows, key)
+
+
+def size_of(r, cols):
+    return tuple(num(r[c]) for c in cols)
+
+
+def check_t_halves(t_rows, t_sub, t_cols, h_rows, h_sub, h_cols):
+    """A T section is half of an H section of the same edition: h = H/2 with the same
+    B, t1, t2 and r, and half its area (within the rounding of both printed areas)."""
+    halves = {}
+    for r in h_rows:
+        H, B, t1, t2, rr = size_of(r, h_cols)
+        halves[(H / 2, B, t1, t2, rr)] = r
+    for r in t_rows:
+        h = halves.get(size_of(r, t_cols))
+        if h is None:
+            fail("热轧T", t_sub, r["规格"], "half of an H section of subtype " + h_sub, r["详情"], "a listed H size")
+            continue
+        check_close("热轧T", r, "area against half the area of H " + h["详情"], r["截面积"],
+                    num(h["截面积"]) / 2, extra=half_unit(h["截面积"]) / 2)
+
+
+def check_same_sizes(table, rows, sub, other, other_sub, cols, shown_cols):
+    """Sizes that two editions share carry the same printed values."""
+    by_size = {size_of(r, cols): r for r in other}
+    shared = 0
+    for r in rows:
+        o = by_size.get(size_of(r, cols))
+        if o is None:
+            continue
+        shared += 1
+        for c in shown_cols:
+            if num(r[c]) != num(o[c]) and not (stored_first_h(table, r) and c == "表面积"):
+                fail(table, sub, r["规格"].rstrip(), c + " against subtype %s %s" % (other_sub, o["规格"]),
+                     r[c], o[c])
+    return shared
 
 
 # ---------------------------------------------------------------------------
@@ -419,6 +462,20 @@ def main():
               ("高度/腹板(mm)", "宽度/翼板(mm)", "腹板厚t1(mm)", "翼缘厚t2(mm)", "圆角半径r(mm)"), False)
     check_h_t("热轧T", of("热轧T", "80"), "80", T_CLASSES,
               ("高度/父板(mm)H", "宽度/翼板(mm)H", "腹板厚(mm)t1", "翼缘厚(mm)t2", "圆角半径r(mm)"), True)
+    h_cols = ("高度/腹板(mm)", "宽度/翼板(mm)", "腹板厚t1(mm)", "翼缘厚t2(mm)", "圆角半径r(mm)")
+    t_cols = ("高度/父板(mm)H", "宽度/翼板(mm)H", "腹板厚(mm)t1", "翼缘厚(mm)t2", "圆角半径r(mm)")
+    # GB/T 11263-2010, rebuilt from the 2017 table and the older sizes of the WS transcription
+    check_h_t("热轧H", of("热轧H", "29"), "29", H_CLASSES, h_cols, False)
+    check_h_t("热轧T", of("热轧T", "18"), "18", T_CLASSES, t_cols, True)
+    for t_sub, h_sub in (("80", "79"), ("18", "29")):
+        check_t_halves(of("热轧T", t_sub), t_sub, t_cols, of("热轧H", h_sub), h_sub, h_cols)
+    shown_h = ("重量", "表面积", "截面积")
+    shared = check_same_sizes("热轧H", of("热轧H", "29"), "29", of("热轧H", "79"), "79", h_cols, shown_h)
+    if shared != 127:
+        fail("热轧H", "29", "-", "sizes shared with subtype 79", shared, "127 (all but the four older sizes)")
+    shared = check_same_sizes("热轧T", of("热轧T", "18"), "18", of("热轧T", "80"), "80", t_cols, shown_h)
+    if shared != 77:
+        fail("热轧T", "18", "-", "sizes shared with subtype 80", shared, "77 (all but the TN 325×300 group)")
     check_cold("热轧C", of("热轧C", "17"), "17", "lipped", "C")
     check_cold("热轧Z", of("热轧Z", "19"), "19", "lipped", "Z")
     # sloped lips: the centre line of GB 50018's sloped-lip Z is up to 3 % longer than

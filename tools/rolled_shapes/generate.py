@@ -359,6 +359,104 @@ def h_sections(t):
         t.add(rid, [str(rid), "79", des, detail, w, s, a + " ", row["H_mm"], row["B_mm"],
                     row["t1_mm"], row["t2_mm"], row["r_mm"], row["类别"]])
     assert rid == 131
+    # GB/T 11263-2010 (subtype 29): its first record is record 1 above; the further
+    # rows follow the 2017 block (IDs 132-271), then the gaps kept for subtypes 30
+    # (272-336), 31 (337-477) and 32 (478-493), which have no rows yet.
+    rid = 131
+    for n, (des, row) in enumerate(h_sections_2010()):
+        detail = X.join([row["H_mm"], row["B_mm"], row["t1_mm"], row["t2_mm"]])
+        w, s, a = row["weight"], row["surface"], row["area"]
+        if n == 0:
+            # the stored first record: same size and values, printed in its own way
+            want = fixed_record(t.name, 1)
+            assert [want[3], want[4], want[6]] == [detail, w, a], (want, detail, w, a)
+            assert Decimal(want[5]) == Decimal(s).quantize(Decimal("0.01")), (want, s)
+            continue
+        rid += 1
+        t.add(rid, [str(rid), "29", des, detail, w, s, a, row["H_mm"], row["B_mm"],
+                    row["t1_mm"], row["t2_mm"], row["r_mm"], row["类别"]])
+    assert rid <= 271, rid
+
+
+# GB/T 11263-2010 H sections.  The 2010 table is not transcribed; it is rebuilt from
+# the 2017 transcription and the WS transcription (gbt11263_h_wsection.csv), which
+# carries the 2010-edition sizes where the two editions differ: in the HN 650×300
+# group the 2010 sizes 646×299×10×15, 650×300×11×17 and 656×301×12×20 (r 13) stand
+# where 2017 has 646×299×12×18, 650×300×13×20 and 654×301×14×22 (r 18), and the HN
+# 500×150 group also has 500×150×10×16 (r 20).  Every other HW, HM and HN size of WS
+# equals the 2017 size in dimensions, radius and area; WS has no HT sizes, so the HT
+# rows are the 2017 ones.  Rows shared with 2017 take its printed values; the WS-only
+# rows take the WS area and derive weight 0.785 A and the surface from the outline.
+H2010_DROPPED = {"646×299×12×18", "650×300×13×20", "654×301×14×22"}
+# where the WS-only sizes stand: after the size of the same group named here
+H2010_AFTER = {"500×150×10×16": "492×150×7×12", "646×299×10×15": "638×202×17×24",
+               "650×300×11×17": "646×299×10×15", "656×301×12×20": "650×300×11×17"}
+
+
+def h_outline(H, B, t1, r):
+    """Surface per metre of an H section (m²): the outline 2H + 4B - 2 t1 less what the
+    four root fillets of radius r save."""
+    return (2 * H + 4 * B - 2 * t1 - 4 * (2 - math.pi / 2) * r) / 1000
+
+
+def wsection_only():
+    """The WS sizes that the 2017 table does not have, as rows of the 2017 columns."""
+    known = {X.join([r["H_mm"], r["B_mm"], r["t1_mm"], r["t2_mm"]]) for r in read("gbt11263-2017_h.csv")}
+    out = []
+    for r in read("gbt11263_h_wsection.csv"):
+        detail = X.join([r["d_mm"], r["bf_mm"], r["tw_mm"], r["tf_mm"]])
+        if detail in known:
+            continue
+        H, B, t1, t2, rr = (float(r[c]) for c in ("d_mm", "bf_mm", "tw_mm", "tf_mm", "r_mm"))
+        formula = 2 * B * t2 + (H - 2 * t2) * t1 + 4 * (1 - math.pi / 4) * rr * rr
+        # the WS area is the formula's, rounded to four significant digits
+        assert abs(float(r["A_mm2"]) - formula) <= 5, (detail, r["A_mm2"], formula)
+        area = area4(float(r["A_mm2"]) / 100)
+        out.append({"类别": r["section"][:2], "H_mm": r["d_mm"], "B_mm": r["bf_mm"],
+                    "t1_mm": r["tw_mm"], "t2_mm": r["tf_mm"], "r_mm": r["r_mm"],
+                    "area": area, "weight": weight3(0.785 * float(area)),
+                    "surface": surface_h(h_outline(H, B, t1, rr))})
+    return out
+
+
+def h_sections_2010():
+    """(designation, row) of the 2010 table in the standard's order."""
+    rows = []
+    for row in read("gbt11263-2017_h.csv"):
+        detail = X.join([row["H_mm"], row["B_mm"], row["t1_mm"], row["t2_mm"]])
+        if detail in H2010_DROPPED:
+            continue
+        row = dict(row)
+        row["area"] = area4(row["截面面积_cm2"])
+        row["weight"] = weight3(row["理论重量_kg_per_m"])
+        row["surface"] = surface_h(row["表面积_m2_per_m"])
+        rows.append(row)
+    extra = wsection_only()
+    assert sorted(X.join([r["H_mm"], r["B_mm"], r["t1_mm"], r["t2_mm"]]) for r in extra) == \
+        ["500×150×10×16", "646×299×10×15", "650×300×11×17", "656×301×12×20"], extra
+    def detail_of(r):
+        return X.join([r["H_mm"], r["B_mm"], r["t1_mm"], r["t2_mm"]])
+    for e in sorted(extra, key=lambda r: float(r["H_mm"])):
+        at = [detail_of(r) for r in rows].index(H2010_AFTER[detail_of(e)])
+        rows.insert(at + 1, e)
+    out = regroup_2010(rows)
+    assert len(out) == 131, len(out)
+    return out
+
+
+def regroup_2010(rows):
+    """Nominal designations as regroup() gives them, for rows that may lack a source 型号
+    (the WS-only sizes are grouped by the 2017 nominals of their class)."""
+    src = read("gbt11263-2017_h.csv")
+    nominals = [(r["类别"],) + tuple(float(v) for v in r["型号(source, blank=same as above)"].split(X)) +
+                (r["型号(source, blank=same as above)"],)
+                for r in src if r["型号(source, blank=same as above)"]]
+    out = []
+    for row in rows:
+        cls, h, b = row["类别"], float(row["H_mm"]), float(row["B_mm"])
+        best = min((n for n in nominals if n[0] == cls), key=lambda n: (abs(n[2] - b), abs(n[1] - h)))
+        out.append((cls + best[3], row))
+    return out
 
 
 def t_sections(t):
@@ -373,6 +471,50 @@ def t_sections(t):
         t.add(rid, [str(rid), "80", des, detail, w, s, a, row["h_mm"], row["B_mm"],
                     row["t1_mm"], row["t2_mm"], row["r_mm"]])
     assert rid == 80
+    # GB/T 11263-2010 (subtype 18), IDs 81-160
+    for des, row in t_sections_2010():
+        rid += 1
+        detail = X.join([row["h_mm"], row["B_mm"], row["t1_mm"], row["t2_mm"]])
+        t.add(rid, [str(rid), "18", des, detail, row["weight"], row["surface"], row["area"],
+                    row["h_mm"], row["B_mm"], row["t1_mm"], row["t2_mm"], row["r_mm"]])
+    assert rid == 160
+
+
+# GB/T 11263-2010 T sections, rebuilt like the H sections: a T section is half of an
+# H section, and the 2017 TN 325×300 group (323×299×12×18, 325×300×13×20,
+# 327×301×14×22) halves the 2017 HN 650×300 sizes that the 2010 table does not have.
+# In their place stand the halves of the 2010 HN 650×300 sizes (h = H/2, same B, t1,
+# t2, r): area half the H area by the formula, weight 0.785 A, surface from the
+# outline 2B + 2h less the two root fillets (the cut face of the web counted).
+T2010_REPLACED = {"323×299×12×18": "646×299×10×15", "325×300×13×20": "650×300×11×17",
+                  "327×301×14×22": "656×301×12×20"}
+
+
+def number_text(value):
+    return ("%.1f" % value).rstrip("0").rstrip(".")
+
+
+def t_sections_2010():
+    halves = {}
+    for r in read("gbt11263_h_wsection.csv"):
+        halves[X.join([r["d_mm"], r["bf_mm"], r["tw_mm"], r["tf_mm"]])] = r
+    out = []
+    for des, row in regroup(read("gbt11263-2017_t.csv"), "h_mm"):
+        detail = X.join([row["h_mm"], row["B_mm"], row["t1_mm"], row["t2_mm"]])
+        if detail in T2010_REPLACED:
+            w = halves[T2010_REPLACED[detail]]
+            h, B, t1, t2, rr = (float(w[c]) for c in ("d_mm", "bf_mm", "tw_mm", "tf_mm", "r_mm"))
+            h = h / 2
+            area = (B * t2 + (h - t2) * t1 + 2 * (1 - math.pi / 4) * rr * rr) / 100
+            row = {"h_mm": number_text(h), "B_mm": w["bf_mm"], "t1_mm": w["tw_mm"], "t2_mm": w["tf_mm"],
+                   "r_mm": w["r_mm"], "area": area4(area), "weight": weight3(0.785 * area),
+                   "surface": surface_h((2 * B + 2 * h - 2 * (2 - math.pi / 2) * rr) / 1000)}
+        else:
+            row = dict(row, area=area4(row["截面面积_cm2"]), weight=weight3(row["理论重量_kg_per_m"]),
+                       surface=surface_h(row["表面积_m2_per_m"]))
+        out.append((des, row))
+    assert len(out) == 80
+    return out
 
 
 # ---------------------------------------------------------------------------
