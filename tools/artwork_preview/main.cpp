@@ -13,16 +13,15 @@
 
 namespace {
 
-QString fromUtf8(const std::string& s)
-{
+QString fromUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // One family bar: buttons 50 x 55 with the 32 x 32 icon above the name.
-QImage familyBar(CatalogueDatabase& db, const char* kind, int iconSize)
-{
-    const TextGrid grid = db.query(std::string("select NAME, ICON from SECTIONTABLE where TYPE = '") +
-                                   kind + "' order by \"ORDER\"");
+QImage familyBar(CatalogueDatabase& db, const char* kind, int iconSize) {
+    const TextGrid grid =
+        db.query(std::string("select NAME, ICON from SECTIONTABLE where TYPE = '") + kind +
+                 "' order by \"ORDER\"");
     QWidget bar;
     bar.setStyleSheet(QStringLiteral("background: #eef2f7;"));
     const int buttonW = iconSize + 18, buttonH = iconSize + 23;
@@ -35,29 +34,26 @@ QImage familyBar(CatalogueDatabase& db, const char* kind, int iconSize)
         button->setIconSize(QSize(iconSize, iconSize));
         button->setGeometry(5 + (r - 1) * buttonW, 5, buttonW, buttonH);
         button->setAutoRaise(true);
-        if (r == 2)
-            button->setStyleSheet(QStringLiteral("background: rgb(203, 219, 243);"));
+        if (r == 2) button->setStyleSheet(QStringLiteral("background: rgb(203, 219, 243);"));
     }
     return bar.grab().toImage();
 }
 
 // Counts drawing pixels (anything brighter than the ground and its grid) inside a rect.
-int inkIn(const QImage& image, const QRect& rect)
-{
+int inkIn(const QImage& image, const QRect& rect) {
     int count = 0;
     const QRect r = rect.intersected(image.rect());
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
-            if (qGray(image.pixel(x, y)) > 62)
-                ++count;
+            if (qGray(image.pixel(x, y)) > 62) ++count;
     return count;
 }
 
 // Reports, per dimension label, how much of the drawing lies under its text and field.
-void reportCover(CatalogueDatabase& db, const std::string& id, const QString& image)
-{
+void reportCover(CatalogueDatabase& db, const std::string& id, const QString& image) {
     const QImage drawing = loadImage(image, QSize(), 1.0).toImage();
-    const TextGrid marks = db.query("select TEXT, POS from WELDMARKINFO where SECTIONID = '" + id + "'");
+    const TextGrid marks =
+        db.query("select TEXT, POS from WELDMARKINFO where SECTIONID = '" + id + "'");
     for (int r = 1; r < marks.rowCount; ++r) {
         const QString name = fromUtf8(marks.cell(r, 0));
         const QStringList pos = fromUtf8(marks.cell(r, 1)).split(u',');
@@ -66,21 +62,22 @@ void reportCover(CatalogueDatabase& db, const std::string& id, const QString& im
         const int fieldText = inkIn(drawing, QRect(x + 2, y + 17, 40, 16));
         const int field = inkIn(drawing, QRect(x, y + 15, 80, 20));
         if (label || fieldText || field > 20)
-            qInfo("%s %s: label %d, field text %d, field box %d", qPrintable(QFileInfo(image).completeBaseName()),
-                  qPrintable(name), label, fieldText, field);
+            qInfo("%s %s: label %d, field text %d, field box %d",
+                  qPrintable(QFileInfo(image).completeBaseName()), qPrintable(name), label,
+                  fieldText, field);
     }
 }
 
 // A weld drawing with labels and fields the way the weld page places them.
-QImage weldPage(CatalogueDatabase& db, const std::string& id, const QString& image)
-{
+QImage weldPage(CatalogueDatabase& db, const std::string& id, const QString& image) {
     QWidget panel;
     panel.resize(360, 330);
     panel.setStyleSheet(QStringLiteral("background: #223344;"));
     auto* drawing = new QLabel(&panel);
     drawing->setPixmap(loadImage(image, QSize(), 1.0));
     drawing->setGeometry(0, 0, 340, 310);
-    const TextGrid marks = db.query("select TEXT, POS from WELDMARKINFO where SECTIONID = '" + id + "'");
+    const TextGrid marks =
+        db.query("select TEXT, POS from WELDMARKINFO where SECTIONID = '" + id + "'");
     for (int r = 1; r < marks.rowCount; ++r) {
         const QString name = fromUtf8(marks.cell(r, 0));
         const QStringList pos = fromUtf8(marks.cell(r, 1)).split(u',');
@@ -107,8 +104,7 @@ QImage weldPage(CatalogueDatabase& db, const std::string& id, const QString& ima
     return panel.grab().toImage();
 }
 
-QImage onGround(const QString& path, const QSize& size, qreal dpr, const QColor& ground)
-{
+QImage onGround(const QString& path, const QSize& size, qreal dpr, const QColor& ground) {
     const QPixmap pixmap = loadImage(path, size, dpr);
     QImage out(pixmap.size() + QSize(8, 8) * dpr, QImage::Format_ARGB32);
     out.setDevicePixelRatio(dpr);
@@ -120,8 +116,7 @@ QImage onGround(const QString& path, const QSize& size, qreal dpr, const QColor&
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("artwork");
     QDir().mkpath(out);
@@ -137,8 +132,7 @@ int main(int argc, char** argv)
     for (int r = 1; r < families.rowCount; ++r) {
         const QString image = fromUtf8(families.cell(r, 2));
         const QString base = QFileInfo(image).completeBaseName();
-        if (families.cell(r, 1) == "0")
-            reportCover(db, families.cell(r, 0), image);
+        if (families.cell(r, 1) == "0") reportCover(db, families.cell(r, 0), image);
         if (families.cell(r, 1) == "0")
             weldPage(db, families.cell(r, 0), image).save(out + "/weld_" + base + ".png");
         else
@@ -156,7 +150,8 @@ int main(int argc, char** argv)
             x += 40;
         }
     }
-    strip.scaled(strip.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(out + "/window_icons.png");
+    strip.scaled(strip.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+        .save(out + "/window_icons.png");
     onGround("/Image/app.png", QSize(128, 128), 1.0, QColor("#ffffff")).save(out + "/app.png");
     return 0;
 }
