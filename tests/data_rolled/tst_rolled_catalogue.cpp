@@ -17,6 +17,7 @@ class TstRolledCatalogue : public QObject {
     void keywordFourteenOnHotRolledIBeams();
     void blankFindsEveryHotRolledIBeam();
     void firstHSection2017();
+    void hSections2010StartWithTheStoredRecord();
 
   private:
     CatalogueDatabase m_db;
@@ -92,6 +93,19 @@ void TstRolledCatalogue::firstHSection2017() {
     const std::vector<std::string> want = {"HW100×100", "100×100×6×8", "16.9", "0.574", "21.58 "};
     for (int c = 0; c < 5; ++c)
         QCOMPARE(g.cell(1, c), want[c]);
+}
+
+// Subtype 29 has its stored first record at ID 1 and its further rows after the 2017
+// block: the query, which keeps text order, must still list them from the smallest size.
+void TstRolledCatalogue::hSections2010StartWithTheStoredRecord() {
+    const TextGrid g =
+        m_db.query("select 规格,详情,重量,表面积,截面积 from 热轧H where SUBTYPEID=29");
+    QVERIFY(g.rowCount > 3);
+    const std::vector<std::string> first = {"HW100×100  ", "100×100×6×8", "16.9", "0.57 ", "21.58"};
+    for (int c = 0; c < 5; ++c)
+        QCOMPARE(g.cell(1, c), first[c]);
+    QCOMPARE(g.cell(2, 1), std::string("125×125×6.5×9"));
+    QCOMPARE(g.cell(3, 1), std::string("150×150×7×10"));
 }
 
 QTEST_GUILESS_MAIN(TstRolledCatalogue)
