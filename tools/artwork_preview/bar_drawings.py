@@ -3,7 +3,7 @@ Dimension letters follow the columns of the family's tables."""
 
 import math
 
-from svgkit import Canvas, circle_ring, ellipse_ring, rect, regular_polygon, rounded
+from svgkit import Canvas, circle_ring, ellipse_ring, pts, rect, regular_polygon, rounded
 
 W, H = 260, 200
 THEME = {
@@ -262,25 +262,33 @@ def t_section():
 
 def plate():
     c = canvas()
-    x0, x1, y0, t = 30, 205, 88, 22
-    # the right end is a break: the plate continues
-    ring = [(x0, y0), (x1, y0), (x1 - 5, y0 + 6), (x1 + 5, y0 + 14), (x1, y0 + t), (x0, y0 + t)]
-    c.section([ring])
-    c.ext(x0, y0 + t + 3, x0, y0 + t + 45)
-    c.ext(x1, y0 + t + 3, x1, y0 + t + 45)
-    c.hdim(y0 + t + 40, x0, x1)
-    label(c, (x0 + x1) / 2, y0 + t + 36, "b")
-    c.ext(x0 - 3, y0, 14, y0)
-    c.ext(x0 - 3, y0 + t, 14, y0 + t)
-    c.vdim(19, y0, y0 + t, inward=True, arms=(14, 0))
-    label(c, 24, y0 - 12, "t", "start")
-    # a small perspective view above shows it is a sheet
-    c.add('<polygon points="140,22 230,22 250,46 160,46" fill="#eef3f8" stroke="#1d2b3a" stroke-width="1"/>')
-    c.add('<polygon points="160,46 250,46 250,50 160,50" fill="#c3d0dd" stroke="#1d2b3a" stroke-width="1"/>')
-    for k in range(4):
-        x = 156 + k * 20
-        c.add(f'<line x1="{x}" y1="30" x2="{x + 8}" y2="38" stroke="#8197ad" stroke-width="1.2" stroke-linecap="round"/>')
-        c.add(f'<line x1="{x + 10}" y1="38" x2="{x + 18}" y2="30" stroke="#8197ad" stroke-width="1.2" stroke-linecap="round"/>')
+    # the plate in perspective: width b along the front edge, thickness t
+    top = [(28, 62), (178, 62), (236, 122), (86, 122)]
+    t = 14
+    front = [(86, 122), (236, 122), (236, 122 + t), (86, 122 + t)]
+    side = [(28, 62), (86, 122), (86, 122 + t), (28, 62 + t)]
+    c.add(f'<polygon points="{pts(top)}" fill="#eef3f8" stroke="#1d2b3a" stroke-width="1.5" stroke-linejoin="round"/>')
+    c.section([front], spacing=4)
+    c.section([side], spacing=4)
+    # raised pattern of a chequer plate
+    for row in range(5):
+        for col in range(6):
+            x = 52 + col * 24 + row * 11.6
+            y = 72 + row * 11
+            if x + 10 > 178 + (y - 62) * 58 / 60 or x < 28 + (y - 62) * 58 / 60 + 6:
+                continue
+            a = (x, y) if (row + col) % 2 else (x, y + 6)
+            b = (x + 9, y + 6) if (row + col) % 2 else (x + 9, y)
+            c.add(f'<line x1="{a[0]:.1f}" y1="{a[1]:.1f}" x2="{b[0]:.1f}" y2="{b[1]:.1f}" stroke="#8197ad" '
+                  f'stroke-width="1.6" stroke-linecap="round"/>')
+    c.ext(86, 122 + t + 3, 86, 170)
+    c.ext(236, 122 + t + 3, 236, 170)
+    c.hdim(165, 86, 236)
+    label(c, 161, 161, "b")
+    c.ext(25, 62, 12, 62)
+    c.ext(25, 62 + t, 12, 62 + t)
+    c.vdim(16, 62, 62 + t, inward=True, arms=(0, 12))
+    label(c, 21, 100, "t", "start")
     return c
 
 
