@@ -128,10 +128,12 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         QFont fieldFont(QStringLiteral("微软雅黑"));
         fieldFont.setPointSize(9);
         field->setFont(fieldFont);
-        field->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; color: white; "
-                                            "border: 1px solid rgba(255,255,255,90);"
-                                            " border-radius: 2px; padding: 0 2px; }"
-                                            "QLineEdit:focus { border-color: rgb(42, 227, 0); }"));
+        // An underline rather than a box: it shows where to type without drawing over the
+        // section's outline.
+        field->setStyleSheet(QStringLiteral(
+            "QLineEdit { background: transparent; color: white; border: none;"
+            " border-bottom: 1px solid rgba(255,255,255,110); padding: 0 2px; }"
+            "QLineEdit:focus { border-bottom: 1px solid rgb(42, 227, 0); }"));
         QPalette palette = field->palette();
         palette.setColor(QPalette::PlaceholderText, QColor(200, 210, 220, 160));
         field->setPalette(palette);

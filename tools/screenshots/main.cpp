@@ -1,0 +1,79 @@
+// page_screenshots <output folder>: one PNG per family page (weld pages before and after a
+// calculation with typical dimensions), rendered the way the window paints itself.
+#include "browser/bar_page.h"
+#include "catalogue/catalogue_database.h"
+#include "catalogue/catalogue_queries.h"
+#include "shell/application.h"
+#include "shell/main_window.h"
+#include "shell/ui_toolkit.h"
+#include "weld/weld_page.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+QList<QAbstractButton*> buttonsOf(QWidget* window, LayoutId bar) {
+    QList<QAbstractButton*> buttons;
+    QLayout* layout = ui::elementById(window, bar)->layout();
+    for (int i = 0; i < layout->count(); ++i) {
+        if (auto* b = qobject_cast<QAbstractButton*>(layout->itemAt(i)->widget()))
+            buttons << b;
+    }
+    return buttons;
+}
+
+void save(QWidget* window, const QString& file) {
+    QCoreApplication::processEvents();
+    window->grab().save(file);
+    std::printf("%s\n", qPrintable(file));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    installFontFallbacks();
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+
+    CatalogueQueries queries(CatalogueDatabase::instance());
+    MainWindow window(queries);
+    window.resize(1200, 760);
+    window.show();
+    QCoreApplication::processEvents();
+
+    for (QAbstractButton* b : buttonsOf(&window, LayoutId::BarFamilyBar)) {
+        b->click();
+        save(&window, QStringLiteral("%1/bar_%2.png").arg(out).arg(ui::userId(b)));
+    }
+
+    // Typical dimensions in mm for every name a weld family uses.
+    const std::map<QString, QString> typical = {
+        {"h", "300"}, {"b", "200"}, {"tw", "8"},  {"t1", "10"}, {"t2", "12"}, {"b1", "200"},
+        {"b2", "150"}, {"D", "219"}, {"t", "10"}, {"h1", "400"}, {"h2", "300"}, {"tw1", "8"},
+        {"tw2", "8"},  {"t3", "10"}, {"t4", "10"}, {"D1", "20"}, {"D2", "20"},  {"c", "20"}};
+    auto* box = ui::element<QComboBox>(&window, LayoutId::MaterialBox);
+    for (QAbstractButton* b : buttonsOf(&window, LayoutId::WeldFamilyBar)) {
+        b->click();
+        const int id = ui::userId(b);
+        save(&window, QStringLiteral("%1/weld_%2_empty.png").arg(out).arg(id));
+        for (QLineEdit* field : ui::elementById(&window, LayoutId::DrawingPanel)
+                                    ->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+            auto it = typical.find(field->objectName());
+            field->setText(it != typical.end() ? it->second : QStringLiteral("10"));
+        }
+        box->setCurrentIndex(0);
+        emit box->activated(0);
+        ui::element<QPushButton>(&window, LayoutId::CalculateButton)->click();
+        save(&window, QStringLiteral("%1/weld_%2_done.png").arg(out).arg(id));
+    }
+    return 0;
+}
