@@ -16,7 +16,9 @@
 
 namespace {
 
-double ms(const QElapsedTimer& t) { return static_cast<double>(t.nsecsElapsed()) / 1e6; }
+double ms(const QElapsedTimer& t) {
+    return static_cast<double>(t.nsecsElapsed()) / 1e6;
+}
 
 template <typename F> double bestOf(int runs, F&& work) {
     double best = 1e300;
@@ -48,8 +50,7 @@ int main(int argc, char* argv[]) {
     const double built = ms(t);
     t.restart();
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        std::printf("the window was not exposed\n");
+    if (!QTest::qWaitForWindowExposed(&window)) std::printf("the window was not exposed\n");
     const double shown = ms(t);
     std::printf("cores: %d, platform: %s\n", QThread::idealThreadCount(),
                 qPrintable(QGuiApplication::platformName()));
@@ -63,7 +64,8 @@ int main(int argc, char* argv[]) {
     for (int r = 1; r < subtypes.rowCount; ++r) {
         const std::string id = subtypes.cell(r, 0);
         const std::string table = queries.specTableOfSubtype(id);
-        TextGrid n = queries.database().query("select count(*) from " + table + " where SUBTYPEID=" + id);
+        TextGrid n =
+            queries.database().query("select count(*) from " + table + " where SUBTYPEID=" + id);
         if (n.rowCount > 1 && std::stoi(n.cell(1, 0)) > largestRows) {
             largestRows = std::stoi(n.cell(1, 0));
             largest = std::stoi(id);
@@ -79,7 +81,8 @@ int main(int argc, char* argv[]) {
         QCoreApplication::processEvents();
     });
     page->fillSpecTable(54);
-    std::printf("fill and paint standard 54 (%d rows): %.2f ms\n", page->model()->rowCount(), small);
+    std::printf("fill and paint standard 54 (%d rows): %.2f ms\n", page->model()->rowCount(),
+                small);
     std::printf("fill and paint standard %d (%d rows): %.2f ms\n", largest, largestRows, big);
     // The view's own cost at the size of the largest standard the catalogue is meant to
     // hold (3,199 rows of 4 columns), whatever the data files hold today.
@@ -91,8 +94,8 @@ int main(int argc, char* argv[]) {
             grid.cells.emplace_back(name);
         for (int r = 0; r < rows; ++r) {
             const std::string d = std::to_string(10 + r % 600);
-            for (const std::string& v : {"D" + d + "×" + std::to_string(r % 40) + ".5", d + ".123",
-                                         "0." + d, d + ".45"})
+            for (const std::string& v :
+                 {"D" + d + "×" + std::to_string(r % 40) + ".5", d + ".123", "0." + d, d + ".45"})
                 grid.cells.push_back(v);
         }
         const double fill = bestOf(10, [&] {

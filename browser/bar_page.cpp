@@ -22,10 +22,8 @@ BarPage::BarPage(QWidget* window, const CatalogueQueries& queries, QObject* pare
 }
 
 void BarPage::showBarPage(QAbstractButton* button) {
-    if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage))
-        weldPage->hide();
-    if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage))
-        barPage->show();
+    if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage)) weldPage->hide();
+    if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage)) barPage->show();
 
     const int familyId = button ? ui::userId(button) : 19;
     const std::string family = std::to_string(familyId);
@@ -40,20 +38,16 @@ void BarPage::showBarPage(QAbstractButton* button) {
     }
 
     QWidget* bar = ui::elementById(m_window, LayoutId::StandardsBar);
-    if (!bar)
-        return;
+    if (!bar) return;
     // The old family's standards go first: a family without standards shows none.
-    if (auto* flow = dynamic_cast<FlowLayout*>(bar->layout()))
-        flow->clear();
+    if (auto* flow = dynamic_cast<FlowLayout*>(bar->layout())) flow->clear();
     const TextGrid grid = m_queries.subtypesOfFamily(family);
-    if (grid.columnCount < 2)
-        return;
+    if (grid.columnCount < 2) return;
     QWidget* previous = nullptr;
     for (int r = 1; r < grid.rowCount; ++r) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
         bar->layout()->addWidget(standard);
-        if (previous)
-            QWidget::setTabOrder(previous, standard);
+        if (previous) QWidget::setTabOrder(previous, standard);
         previous = standard;
         if (r == 1) {
             standard->setChecked(true);
@@ -81,7 +75,9 @@ QAbstractButton* BarPage::createStandardButton(const std::string& id, const std:
     return button;
 }
 
-void BarPage::onStandardClick(QAbstractButton* button) { fillSpecTable(ui::userId(button) - 1000); }
+void BarPage::onStandardClick(QAbstractButton* button) {
+    fillSpecTable(ui::userId(button) - 1000);
+}
 
 void BarPage::onSearchClick() {
     m_searchRequested = true;
@@ -91,8 +87,7 @@ void BarPage::onSearchClick() {
 std::string BarPage::readSearchKeyword() {
     auto* box = ui::element<QLineEdit>(m_window, LayoutId::SearchBox);
     const std::string keyword = box ? ui::fromQt(box->text()) : std::string();
-    if (keyword.empty())
-        ui::showMessage(m_window, QStringLiteral("请先输入要搜索的关键字。"));
+    if (keyword.empty()) ui::showMessage(m_window, QStringLiteral("请先输入要搜索的关键字。"));
     return keyword;
 }
 
@@ -108,11 +103,10 @@ void BarPage::fillSpecTable(int subtypeId) {
 
     std::string keyword;
     const bool search = m_searchRequested;
-    if (search)
-        keyword = readSearchKeyword();
+    if (search) keyword = readSearchKeyword();
     m_searchRequested = false;
-    const TextGrid grid =
-        runSpecSelect(m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
+    const TextGrid grid = runSpecSelect(
+        m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
 
     QStringList headers;
     for (int k = 0; k < grid.columnCount; ++k)
@@ -143,11 +137,9 @@ void BarPage::fillSpecTable(int subtypeId) {
 
 void BarPage::copySelectedRow() {
     auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
-    if (!view || !view->selectionModel())
-        return;
+    if (!view || !view->selectionModel()) return;
     const QModelIndexList rows = view->selectionModel()->selectedRows();
-    if (rows.isEmpty())
-        return;
+    if (rows.isEmpty()) return;
     const int row = rows.first().row();
     std::vector<std::string> headers, values;
     for (int k = 1; k < m_model.columnCount(); ++k) {

@@ -13,7 +13,7 @@ class QTableView;
 // current standard, the spec table with keyword search and row copy.
 class BarPage : public QObject {
     Q_OBJECT
-public:
+  public:
     BarPage(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
 
     // Shows the page for the family the button carries (family 19 without a button) and
@@ -28,7 +28,7 @@ public:
     int currentStandardId() const { return m_currentStandardId; }
     SpecTableModel* model() { return &m_model; }
 
-private:
+  private:
     std::string readSearchKeyword();
     QAbstractButton* createStandardButton(const std::string& id, const std::string& name);
 

@@ -19,12 +19,13 @@ QString cssColor(std::uint32_t packed) {
 } // namespace
 
 QString familyButtonStyleSheet() {
-    return QStringLiteral("QToolButton { background: transparent; border: 1px solid transparent;"
-                          " border-radius: 3px; padding: 2px; }"
-                          "QToolButton:hover { background: %1; }"
-                          "QToolButton:pressed { background: %2; }"
-                          "QToolButton:checked { background: %3; border-color: rgb(120, 160, 220); }"
-                          "QToolButton:focus { border-color: rgb(60, 110, 200); }")
+    return QStringLiteral(
+               "QToolButton { background: transparent; border: 1px solid transparent;"
+               " border-radius: 3px; padding: 2px; }"
+               "QToolButton:hover { background: %1; }"
+               "QToolButton:pressed { background: %2; }"
+               "QToolButton:checked { background: %3; border-color: rgb(120, 160, 220); }"
+               "QToolButton:focus { border-color: rgb(60, 110, 200); }")
         .arg(cssColor(rgbColor(185, 210, 245)), cssColor(rgbColor(168, 199, 246)),
              cssColor(rgbColor(203, 219, 243)));
 }
@@ -62,14 +63,15 @@ void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGr
                   {"1", LayoutId::BarFamilyBar, onBarFamilyClick}};
     for (const auto& pass : passes) {
         QWidget* bar = ui::elementById(window, pass.bar);
-        if (!bar)
-            continue;
+        if (!bar) continue;
         bar->setStyleSheet(familyButtonStyleSheet());
         const TextGrid grid = queries.familiesOfKind(pass.kind);
         for (int r = 1; r < grid.rowCount && grid.columnCount >= 4; ++r) {
-            QToolButton* button = createFamilyButton(grid.cell(r, 3), grid.cell(r, 2), grid.cell(r, 0));
+            QToolButton* button =
+                createFamilyButton(grid.cell(r, 3), grid.cell(r, 2), grid.cell(r, 0));
             FamilyClickHandler handler = pass.handler;
-            QObject::connect(button, &QToolButton::clicked, button, [button, handler] { handler(button); });
+            QObject::connect(button, &QToolButton::clicked, button,
+                             [button, handler] { handler(button); });
             group->addButton(button);
             bar->layout()->addWidget(button);
         }

@@ -12,11 +12,12 @@ FlowLayout::~FlowLayout() {
         delete item;
 }
 
-void FlowLayout::addItem(QLayoutItem* item) { m_items.append(item); }
+void FlowLayout::addItem(QLayoutItem* item) {
+    m_items.append(item);
+}
 
 QLayoutItem* FlowLayout::takeAt(int index) {
-    if (index < 0 || index >= m_items.size())
-        return nullptr;
+    if (index < 0 || index >= m_items.size()) return nullptr;
     return m_items.takeAt(index);
 }
 
@@ -35,8 +36,7 @@ void FlowLayout::setGeometry(const QRect& rect) {
 
 void FlowLayout::clear() {
     while (QLayoutItem* item = takeAt(0)) {
-        if (QWidget* widget = item->widget())
-            delete widget;
+        if (QWidget* widget = item->widget()) delete widget;
         delete item;
     }
     invalidate();
@@ -49,8 +49,7 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
     int y = area.y();
     int lineHeight = 0;
     for (QLayoutItem* item : m_items) {
-        if (item->widget() && item->widget()->isHidden())
-            continue;
+        if (item->widget() && item->widget()->isHidden()) continue;
         const QSize hint = item->sizeHint();
         int next = x + hint.width() + spacing();
         if (next - spacing() > area.right() + 1 && lineHeight > 0) {
@@ -59,8 +58,7 @@ int FlowLayout::arrange(const QRect& rect, bool apply) const {
             next = x + hint.width() + spacing();
             lineHeight = 0;
         }
-        if (apply)
-            item->setGeometry(QRect(QPoint(x, y), hint));
+        if (apply) item->setGeometry(QRect(QPoint(x, y), hint));
         x = next;
         lineHeight = qMax(lineHeight, hint.height());
     }

@@ -6,7 +6,7 @@
 // Lays its items out left to right and wraps to a new line where the width runs out, so
 // every family and standard button stays reachable at the window's minimum width.
 class FlowLayout : public QLayout {
-public:
+  public:
     explicit FlowLayout(QWidget* parent = nullptr, int spacing = 4);
     ~FlowLayout() override;
 
@@ -24,7 +24,7 @@ public:
     // Removes and deletes every item and its widget.
     void clear();
 
-private:
+  private:
     int arrange(const QRect& rect, bool apply) const;
 
     QList<QLayoutItem*> m_items;

@@ -7,10 +7,9 @@ std::vector<std::string> splitColumns(const std::string& columns) {
     size_t start = 0;
     for (;;) {
         size_t comma = columns.find(',', start);
-        names.push_back(columns.substr(start, comma == std::string::npos ? std::string::npos
-                                                                          : comma - start));
-        if (comma == std::string::npos)
-            return names;
+        names.push_back(
+            columns.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) return names;
         start = comma + 1;
     }
 }
@@ -39,7 +38,8 @@ TextGrid runSpecSelect(const CatalogueQueries& queries, const SpecSelect& select
     return queries.database().query(select.sql, nullptr, nullptr, select.parameters);
 }
 
-std::string formatCopiedRow(const std::string& standardName, const std::vector<std::string>& headers,
+std::string formatCopiedRow(const std::string& standardName,
+                            const std::vector<std::string>& headers,
                             const std::vector<std::string>& values) {
     std::string text;
     for (size_t k = 0; k < headers.size() && k < values.size(); ++k) {

@@ -21,5 +21,6 @@ TextGrid runSpecSelect(const CatalogueQueries& queries, const SpecSelect& select
 
 // The text a row copy puts on the clipboard: name + header 1 + " " + value 1, then
 // "," + header K + "=" + value K for every further column.
-std::string formatCopiedRow(const std::string& standardName, const std::vector<std::string>& headers,
+std::string formatCopiedRow(const std::string& standardName,
+                            const std::vector<std::string>& headers,
                             const std::vector<std::string>& values);

@@ -8,8 +8,7 @@ void SpecTableModel::setGrid(TextGrid grid, QStringList headers) {
 }
 
 int SpecTableModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() || m_grid.columnCount == 0)
-        return 0;
+    if (parent.isValid() || m_grid.columnCount == 0) return 0;
     return m_grid.rowCount - 1;
 }
 
@@ -18,11 +17,9 @@ int SpecTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant SpecTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount())
-        return {};
+    if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) {
-        if (index.column() == 0)
-            return QString::number(index.row() + 1);
+        if (index.column() == 0) return QString::number(index.row() + 1);
         return QString::fromStdString(m_grid.cell(index.row() + 1, index.column() - 1));
     }
     if (role == Qt::TextAlignmentRole) {
@@ -36,7 +33,6 @@ QVariant SpecTableModel::data(const QModelIndex& index, int role) const {
 QVariant SpecTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (section == 0)
-        return QStringLiteral("序号");
+    if (section == 0) return QStringLiteral("序号");
     return m_headers.value(section - 1);
 }

@@ -9,7 +9,7 @@
 // select under their display headers. Texts are shown exactly as stored.
 class SpecTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractTableModel::QAbstractTableModel;
 
     // headers: one display header per result column of grid.
@@ -23,7 +23,7 @@ public:
 
     int dataColumnCount() const { return static_cast<int>(m_headers.size()); }
 
-private:
+  private:
     TextGrid m_grid;
     QStringList m_headers;
 };

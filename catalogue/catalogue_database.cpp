@@ -22,8 +22,7 @@ int readOnlyAuthorizer(void*, int action, const char*, const char*, const char*,
 std::string quotedIdentifier(const std::string& name) {
     std::string out = "\"";
     for (char c : name) {
-        if (c == '"')
-            out += '"';
+        if (c == '"') out += '"';
         out += c;
     }
     return out + "\"";
@@ -40,8 +39,7 @@ bool onlyBlanks(const char* text) {
 } // namespace
 
 CatalogueDatabase::~CatalogueDatabase() {
-    if (m_db)
-        sqlite3_close(m_db);
+    if (m_db) sqlite3_close(m_db);
 }
 
 CatalogueDatabase& CatalogueDatabase::instance() {
@@ -54,11 +52,12 @@ CatalogueDatabase& CatalogueDatabase::instance() {
     return database;
 }
 
-void CatalogueDatabase::build() { build(builtInCatalogue()); }
+void CatalogueDatabase::build() {
+    build(builtInCatalogue());
+}
 
 void CatalogueDatabase::build(const std::vector<CatalogueTable>& tables) {
-    if (m_db)
-        return; // built once per object
+    if (m_db) return; // built once per object
     if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
         SQLITE_OK) {
         sqlite3_close(m_db);
@@ -68,8 +67,7 @@ void CatalogueDatabase::build(const std::vector<CatalogueTable>& tables) {
     }
     for (const CatalogueTable& table : tables) {
         std::string error;
-        if (!loadTable(table, error))
-            m_loadErrors.push_back("table " + table.name + ", " + error);
+        if (!loadTable(table, error)) m_loadErrors.push_back("table " + table.name + ", " + error);
     }
     sqlite3_set_authorizer(m_db, readOnlyAuthorizer, nullptr);
     m_readOnly = true;
@@ -77,9 +75,9 @@ void CatalogueDatabase::build(const std::vector<CatalogueTable>& tables) {
 
 bool CatalogueDatabase::loadTable(const CatalogueTable& table, std::string& error) {
     ParsedTable parsed;
-    if (!parseCatalogueText(std::string_view(table.text.constData(),
-                                             static_cast<size_t>(table.text.size())),
-                            parsed, error))
+    if (!parseCatalogueText(
+            std::string_view(table.text.constData(), static_cast<size_t>(table.text.size())),
+            parsed, error))
         return false;
 
     std::string create = "CREATE TABLE " + quotedIdentifier(table.name) + " (";
@@ -91,8 +89,7 @@ bool CatalogueDatabase::loadTable(const CatalogueTable& table, std::string& erro
     create += ")";
     insert += ")";
 
-    if (!execute("BEGIN", &error))
-        return false;
+    if (!execute("BEGIN", &error)) return false;
     bool ok = execute(create, &error);
     sqlite3_stmt* statement = nullptr;
     if (ok && sqlite3_prepare_v2(m_db, insert.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
@@ -124,8 +121,7 @@ bool CatalogueDatabase::execute(const std::string& sql, std::string* error) {
     }
     char* message = nullptr;
     if (sqlite3_exec(m_db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        if (error)
-            *error = message ? message : sqlite3_errmsg(m_db);
+        if (error) *error = message ? message : sqlite3_errmsg(m_db);
         sqlite3_free(message);
         return false;
     }
@@ -135,14 +131,11 @@ bool CatalogueDatabase::execute(const std::string& sql, std::string* error) {
 TextGrid CatalogueDatabase::query(const std::string& sql, bool* ok, std::string* error,
                                   const std::vector<std::string>& parameters) {
     auto fail = [&](const std::string& message) {
-        if (ok)
-            *ok = false;
-        if (error)
-            *error = message;
+        if (ok) *ok = false;
+        if (error) *error = message;
         return TextGrid{};
     };
-    if (!m_db)
-        return fail("the catalogue database is not open");
+    if (!m_db) return fail("the catalogue database is not open");
 
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
@@ -157,8 +150,7 @@ TextGrid CatalogueDatabase::query(const std::string& sql, bool* ok, std::string*
     TextGrid grid;
     grid.rowCount = 1;
     if (!statement) { // an empty statement yields no rows
-        if (ok)
-            *ok = true;
+        if (ok) *ok = true;
         return grid;
     }
     for (size_t i = 0; i < parameters.size(); ++i)
@@ -177,9 +169,9 @@ TextGrid CatalogueDatabase::query(const std::string& sql, bool* ok, std::string*
         for (int c = 0; c < grid.columnCount; ++c) {
             const unsigned char* text = sqlite3_column_text(statement, c);
             int length = sqlite3_column_bytes(statement, c);
-            grid.cells.emplace_back(text ? std::string(reinterpret_cast<const char*>(text),
-                                                       static_cast<size_t>(length))
-                                         : std::string());
+            grid.cells.emplace_back(
+                text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(length))
+                     : std::string());
         }
         ++grid.rowCount;
     }
@@ -189,7 +181,6 @@ TextGrid CatalogueDatabase::query(const std::string& sql, bool* ok, std::string*
         return fail(message);
     }
     sqlite3_finalize(statement);
-    if (ok)
-        *ok = true;
+    if (ok) *ok = true;
     return grid;
 }

@@ -10,7 +10,7 @@ struct sqlite3;
 
 // The in-memory catalogue database. Built once, read-only afterwards.
 class CatalogueDatabase {
-public:
+  public:
     CatalogueDatabase() = default;
     ~CatalogueDatabase();
     CatalogueDatabase(const CatalogueDatabase&) = delete;
@@ -35,7 +35,7 @@ public:
     TextGrid query(const std::string& sql, bool* ok = nullptr, std::string* error = nullptr,
                    const std::vector<std::string>& parameters = {});
 
-private:
+  private:
     bool loadTable(const CatalogueTable& table, std::string& error);
 
     sqlite3* m_db = nullptr;

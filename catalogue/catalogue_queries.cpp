@@ -1,11 +1,9 @@
 #include "catalogue/catalogue_queries.h"
 
 bool isCatalogueId(const std::string& key) {
-    if (key.empty() || key.size() > 9)
-        return false;
+    if (key.empty() || key.size() > 9) return false;
     for (char c : key) {
-        if (c < '0' || c > '9')
-            return false;
+        if (c < '0' || c > '9') return false;
     }
     return true;
 }
@@ -56,8 +54,7 @@ std::string CatalogueQueries::weldFormulasOfFamilySql(const std::string& familyI
 std::string CatalogueQueries::singleValue(const std::string& sql,
                                           const std::string& fallback) const {
     TextGrid grid = m_db.query(sql);
-    if (grid.rowCount > 1 && grid.columnCount > 0)
-        return grid.cell(1, 0);
+    if (grid.rowCount > 1 && grid.columnCount > 0) return grid.cell(1, 0);
     return fallback;
 }
 
@@ -77,8 +74,7 @@ std::string CatalogueQueries::subtypeName(const std::string& subtypeId) const {
     return isCatalogueId(subtypeId) ? singleValue(subtypeNameSql(subtypeId), {}) : std::string();
 }
 std::string CatalogueQueries::subtypeRemark(const std::string& subtypeId) const {
-    return isCatalogueId(subtypeId) ? singleValue(subtypeRemarkSql(subtypeId), {})
-                                    : std::string();
+    return isCatalogueId(subtypeId) ? singleValue(subtypeRemarkSql(subtypeId), {}) : std::string();
 }
 std::string CatalogueQueries::specTableOfSubtype(const std::string& subtypeId) const {
     return isCatalogueId(subtypeId) ? singleValue(specTableOfSubtypeSql(subtypeId), {})
@@ -89,8 +85,7 @@ std::string CatalogueQueries::shownColumnsOfSubtype(const std::string& subtypeId
                                     : std::string();
 }
 std::string CatalogueQueries::headerNameOfColumn(const std::string& columnName) const {
-    if (!isColumnName(columnName))
-        return columnName;
+    if (!isColumnName(columnName)) return columnName;
     return singleValue(headerNameOfColumnSql(columnName), columnName);
 }
 TextGrid CatalogueQueries::weldMarksOfFamily(const std::string& familyId) const {

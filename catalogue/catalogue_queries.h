@@ -8,7 +8,7 @@
 // decimal texts of ids (no leading zeros) or a family kind "0"/"1"; each operation builds
 // one statement from a fixed prefix, the key and a fixed suffix.
 class CatalogueQueries {
-public:
+  public:
     explicit CatalogueQueries(CatalogueDatabase& database) : m_db(database) {}
 
     TextGrid familiesOfKind(const std::string& kind) const;
@@ -38,7 +38,7 @@ public:
 
     CatalogueDatabase& database() const { return m_db; }
 
-private:
+  private:
     std::string singleValue(const std::string& sql, const std::string& fallback) const;
 
     CatalogueDatabase& m_db;

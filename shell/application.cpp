@@ -11,8 +11,7 @@
 
 void installFontFallbacks() {
     const QString preferred = QStringLiteral("微软雅黑");
-    if (QFontDatabase::hasFamily(preferred))
-        return;
+    if (QFontDatabase::hasFamily(preferred)) return;
     QStringList substitutes;
     for (const char* family : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei",
                                "Source Han Sans SC", "Droid Sans Fallback"}) {
@@ -34,8 +33,7 @@ int runApplication(QApplication& app) {
     CatalogueQueries queries(CatalogueDatabase::instance());
     MainWindow window(queries);
     QSize size(1280, 800);
-    if (const QScreen* screen = app.primaryScreen())
-        size = size.boundedTo(screen->availableSize());
+    if (const QScreen* screen = app.primaryScreen()) size = size.boundedTo(screen->availableSize());
     window.resize(size.expandedTo(window.minimumSize()));
     window.show();
     return app.exec();

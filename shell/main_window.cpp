@@ -32,16 +32,14 @@ constexpr int resizeMargin = 5;
 
 template <typename T> T* tagged(T* widget, LayoutId id, const QString& accessibleName = {}) {
     ui::setLayoutId(widget, id);
-    if (!accessibleName.isEmpty())
-        widget->setAccessibleName(accessibleName);
+    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
     return widget;
 }
 
 QLabel* textLine(LayoutId id, const QString& accessibleName, const QString& objectName = {}) {
     auto* label = tagged(new QLabel, id, accessibleName);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (!objectName.isEmpty())
-        label->setObjectName(objectName);
+    if (!objectName.isEmpty()) label->setObjectName(objectName);
     return label;
 }
 
@@ -106,8 +104,8 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     connect(copy, &QShortcut::activated, m_barPage, [this] { m_barPage->copySelectedRow(); });
     connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked,
             m_barPage, &BarPage::onSearchClick);
-    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed,
-            m_barPage, &BarPage::onSearchClick);
+    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed, m_barPage,
+            &BarPage::onSearchClick);
 
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
     slider->setRange(0, 155);
@@ -127,8 +125,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
 
     m_barPage->showBarPage(nullptr);
     for (QAbstractButton* button : m_familyButtons.buttons()) {
-        if (ui::userId(button) == 19)
-            button->setChecked(true);
+        if (ui::userId(button) == 19) button->setChecked(true);
     }
 
     const QDateTime now = QDateTime::currentDateTime();
@@ -140,7 +137,9 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::element(LayoutId id) const { return ui::elementById(this, id); }
+QWidget* MainWindow::element(LayoutId id) const {
+    return ui::elementById(this, id);
+}
 
 void MainWindow::onWindowTimer() {
     if (auto* clock = ui::element<QLabel>(this, LayoutId::ClockLine))
@@ -157,7 +156,8 @@ QWidget* MainWindow::buildTitleStrip() {
     layout->setSpacing(4);
 
     auto* icon = new QLabel;
-    icon->setPixmap(loadImage(QStringLiteral("/Image/app.png"), QSize(20, 20), devicePixelRatioF()));
+    icon->setPixmap(
+        loadImage(QStringLiteral("/Image/app.png"), QSize(20, 20), devicePixelRatioF()));
     icon->setAttribute(Qt::WA_TransparentForMouseEvents);
     layout->addWidget(icon);
     auto* name = new QLabel(QStringLiteral("钢材规格手册 · 型钢规格查询与焊接型钢重量计算"));
@@ -224,8 +224,8 @@ QWidget* MainWindow::buildBarPage() {
     name->setWordWrap(true);
     name->setFixedWidth(260);
     left->addWidget(name);
-    auto* remark = textLine(LayoutId::RemarkLine, QStringLiteral("标准说明"),
-                            QStringLiteral("remarkLine"));
+    auto* remark =
+        textLine(LayoutId::RemarkLine, QStringLiteral("标准说明"), QStringLiteral("remarkLine"));
     remark->setWordWrap(true);
     remark->setFixedWidth(260);
     left->addWidget(remark);
@@ -293,8 +293,8 @@ QWidget* MainWindow::buildWeldPage() {
 
     auto* right = new QVBoxLayout;
     right->setSpacing(6);
-    right->addWidget(textLine(LayoutId::WeldTitleLine, QStringLiteral("焊接型钢"),
-                              QStringLiteral("weldTitle")));
+    right->addWidget(
+        textLine(LayoutId::WeldTitleLine, QStringLiteral("焊接型钢"), QStringLiteral("weldTitle")));
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
@@ -385,14 +385,10 @@ QWidget* MainWindow::buildStatusStrip() {
 
 Qt::Edges MainWindow::edgesAt(const QPoint& pos) const {
     Qt::Edges edges;
-    if (pos.x() < resizeMargin)
-        edges |= Qt::LeftEdge;
-    if (pos.x() >= width() - resizeMargin)
-        edges |= Qt::RightEdge;
-    if (pos.y() < resizeMargin)
-        edges |= Qt::TopEdge;
-    if (pos.y() >= height() - resizeMargin)
-        edges |= Qt::BottomEdge;
+    if (pos.x() < resizeMargin) edges |= Qt::LeftEdge;
+    if (pos.x() >= width() - resizeMargin) edges |= Qt::RightEdge;
+    if (pos.y() < resizeMargin) edges |= Qt::TopEdge;
+    if (pos.y() >= height() - resizeMargin) edges |= Qt::BottomEdge;
     return edges;
 }
 
@@ -420,15 +416,16 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-void MainWindow::mouseReleaseEvent(QMouseEvent* event) { QWidget::mouseReleaseEvent(event); }
+void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+}
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Dragging the title strip moves the window; the window manager does it where it can.
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
-            if (windowHandle() && windowHandle()->startSystemMove())
-                return true;
+            if (windowHandle() && windowHandle()->startSystemMove()) return true;
             m_dragging = true;
             m_dragOffset = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
             return true;
@@ -446,4 +443,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::changeEvent(QEvent* event) { QWidget::changeEvent(event); }
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+}

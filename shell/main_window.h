@@ -14,7 +14,7 @@ class WeldPage;
 // the message, calendar and clock lines. Every element carries its layout id.
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(const CatalogueQueries& queries, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -25,14 +25,14 @@ public:
     // Rewrites the clock line; the one-second timer calls it.
     void onWindowTimer();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     QWidget* buildTitleStrip();
     QWidget* buildFamilyArea();
     QWidget* buildBarPage();

@@ -18,21 +18,22 @@ int layoutIdOf(const QWidget* widget) {
 }
 
 QWidget* elementById(const QWidget* root, LayoutId id) {
-    if (!root)
-        return nullptr;
-    if (layoutIdOf(root) == static_cast<int>(id))
-        return const_cast<QWidget*>(root);
+    if (!root) return nullptr;
+    if (layoutIdOf(root) == static_cast<int>(id)) return const_cast<QWidget*>(root);
     const QList<QWidget*> children = root->findChildren<QWidget*>();
     for (QWidget* child : children) {
-        if (layoutIdOf(child) == static_cast<int>(id))
-            return child;
+        if (layoutIdOf(child) == static_cast<int>(id)) return child;
     }
     return nullptr;
 }
 
-void setUserId(QObject* object, int id) { object->setProperty(userIdProperty, id); }
+void setUserId(QObject* object, int id) {
+    object->setProperty(userIdProperty, id);
+}
 
-int userId(const QObject* object) { return object ? object->property(userIdProperty).toInt() : 0; }
+int userId(const QObject* object) {
+    return object ? object->property(userIdProperty).toInt() : 0;
+}
 
 } // namespace ui
 
@@ -40,7 +41,6 @@ int userId(const QObject* object) { return object ? object->property(userIdPrope
 
 namespace ui {
 void showMessage(const QWidget* window, const QString& text) {
-    if (auto* line = element<QLabel>(window, LayoutId::MessageLine))
-        line->setText(text);
+    if (auto* line = element<QLabel>(window, LayoutId::MessageLine)) line->setText(text);
 }
 } // namespace ui

@@ -24,8 +24,12 @@ template <typename T> T* element(const QWidget* root, LayoutId id) {
 void setUserId(QObject* object, int id);
 int userId(const QObject* object);
 
-inline QString toQt(const std::string& text) { return QString::fromStdString(text); }
-inline std::string fromQt(const QString& text) { return text.toStdString(); }
+inline QString toQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+inline std::string fromQt(const QString& text) {
+    return text.toStdString();
+}
 
 } // namespace ui
 

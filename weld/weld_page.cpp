@@ -130,10 +130,10 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         field->setFont(fieldFont);
         // An underline rather than a box: it shows where to type without drawing over the
         // section's outline.
-        field->setStyleSheet(QStringLiteral(
-            "QLineEdit { background: transparent; color: white; border: none;"
-            " border-bottom: 1px solid rgba(255,255,255,110); padding: 0 2px; }"
-            "QLineEdit:focus { border-bottom: 1px solid rgb(42, 227, 0); }"));
+        field->setStyleSheet(
+            QStringLiteral("QLineEdit { background: transparent; color: white; border: none;"
+                           " border-bottom: 1px solid rgba(255,255,255,110); padding: 0 2px; }"
+                           "QLineEdit:focus { border-bottom: 1px solid rgb(42, 227, 0); }"));
         QPalette palette = field->palette();
         palette.setColor(QPalette::PlaceholderText, QColor(200, 210, 220, 160));
         field->setPalette(palette);

@@ -30,7 +30,9 @@ class TestBarPage : public QObject {
         return values;
     }
     void openFamily(int family) { f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, family)); }
-    void openStandard(int subtype) { f.click(f.buttonWithUserId(LayoutId::StandardsBar, subtype + 1000)); }
+    void openStandard(int subtype) {
+        f.click(f.buttonWithUserId(LayoutId::StandardsBar, subtype + 1000));
+    }
     void search(const QString& keyword) {
         f.at<QLineEdit>(LayoutId::SearchBox)->setText(keyword);
         f.click(f.at<QPushButton>(LayoutId::SearchButton));
@@ -40,7 +42,7 @@ class TestBarPage : public QObject {
         return std::stoi(g.cell(1, 0));
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         f.open();
         hRows = catalogueRowCount("热轧H");
@@ -90,9 +92,8 @@ private slots:
         QTest::newRow("lower case i10") << "i10" << QStringList{"I10"} << 1;
         QTest::newRow("percent matches all") << "%" << QStringList{} << -1;
         QTest::newRow("single blank matches all") << " " << QStringList{} << -1;
-        QTest::newRow("14 as text") << "14"
-                                    << QStringList{"I10", "I12", "I12.6", "I14", "I55b", "I56b", "I63c"}
-                                    << 7;
+        QTest::newRow("14 as text")
+            << "14" << QStringList{"I10", "I12", "I12.6", "I14", "I55b", "I56b", "I63c"} << 7;
         QTest::newRow("no match") << "no such size" << QStringList{} << 0;
         QTest::newRow("apostrophe or") << "' or 1=1 --" << QStringList{} << 0;
         QTest::newRow("drop statement") << "'; drop table 热轧H; --" << QStringList{} << 0;
@@ -107,8 +108,7 @@ private slots:
         QCOMPARE(all, 45);
         search(keyword);
         QCOMPARE(model()->rowCount(), rows < 0 ? all : rows);
-        if (!designations.isEmpty())
-            QCOMPARE(column(1), designations);
+        if (!designations.isEmpty()) QCOMPARE(column(1), designations);
         if (rows == 0)
             QCOMPARE(headers(), QStringList{"序号"});
         else
@@ -149,13 +149,14 @@ private slots:
         QTest::addColumn<int>("subtype");
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("H 2017 first row") << 19 << 79 << QString()
+        QTest::newRow("H 2017 first row")
+            << 19 << 79 << QString()
             << QStringLiteral("热轧H型钢-2017规格 HW100×100,详情=100×100×6×8,重量(kg/m)=16.9,"
                               "表面积(m2/m)=0.574,截面积(cm2)=21.58 ");
-        QTest::newRow("plate keeps trailing blanks") << 25 << 42 << QString()
-            << QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 ");
-        QTest::newRow("after a search") << 13 << 1 << QStringLiteral("I14")
-            << QStringLiteral("热轧工字钢规格 I14,") ;
+        QTest::newRow("plate keeps trailing blanks")
+            << 25 << 42 << QString() << QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 ");
+        QTest::newRow("after a search")
+            << 13 << 1 << QStringLiteral("I14") << QStringLiteral("热轧工字钢规格 I14,");
     }
     void rowCopy() {
         QFETCH(int, family);
@@ -164,8 +165,7 @@ private slots:
         QFETCH(QString, expected);
         openFamily(family);
         openStandard(subtype);
-        if (!keyword.isEmpty())
-            search(keyword);
+        if (!keyword.isEmpty()) search(keyword);
         view()->selectRow(0);
         const QRect cell = view()->visualRect(model()->index(0, 1));
         QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cell.center());
@@ -185,7 +185,8 @@ private slots:
         view()->selectRow(0);
         QApplication::clipboard()->clear();
         QTest::keySequence(view(), QKeySequence::Copy);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 "));
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 "));
     }
 
     void noSelectionCopiesNothing() {

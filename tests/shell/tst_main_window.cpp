@@ -8,7 +8,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
     WindowFixture f;
 
-private slots:
+  private slots:
     void initTestCase() { f.open(); }
 
     void everyLayoutIdHasItsKind_data() {
@@ -17,15 +17,16 @@ private slots:
         const struct {
             int id;
             const char* kind;
-        } rows[] = {{1, "QWidget"},      {2, "QWidget"},    {3, "QWidget"},     {4, "QWidget"},
-                    {5, "QWidget"},      {6, "QLabel"},     {7, "QLabel"},      {8, "QLabel"},
-                    {9, "QTableView"},   {10, "QWidget"},   {12, "QLabel"},     {13, "QLabel"},
-                    {14, "QPushButton"}, {15, "QLabel"},    {16, "QLabel"},     {17, "QLabel"},
-                    {18, "QLabel"},      {19, "QLabel"},    {20, "QLabel"},     {21, "QLabel"},
-                    {22, "QComboBox"},   {23, "QLineEdit"}, {24, "QWidget"},    {25, "QToolButton"},
-                    {26, "QToolButton"}, {27, "QToolButton"}, {28, "QPushButton"}, {29, "QLineEdit"},
-                    {30, "QSlider"},     {31, "QLabel"},    {32, "QLabel"},     {33, "QPushButton"},
-                    {34, "QPushButton"}, {35, "QPushButton"}};
+        } rows[] = {
+            {1, "QWidget"},      {2, "QWidget"},      {3, "QWidget"},      {4, "QWidget"},
+            {5, "QWidget"},      {6, "QLabel"},       {7, "QLabel"},       {8, "QLabel"},
+            {9, "QTableView"},   {10, "QWidget"},     {12, "QLabel"},      {13, "QLabel"},
+            {14, "QPushButton"}, {15, "QLabel"},      {16, "QLabel"},      {17, "QLabel"},
+            {18, "QLabel"},      {19, "QLabel"},      {20, "QLabel"},      {21, "QLabel"},
+            {22, "QComboBox"},   {23, "QLineEdit"},   {24, "QWidget"},     {25, "QToolButton"},
+            {26, "QToolButton"}, {27, "QToolButton"}, {28, "QPushButton"}, {29, "QLineEdit"},
+            {30, "QSlider"},     {31, "QLabel"},      {32, "QLabel"},      {33, "QPushButton"},
+            {34, "QPushButton"}, {35, "QPushButton"}};
         for (const auto& r : rows)
             QTest::addRow("id %d", r.id) << r.id << QString::fromLatin1(r.kind);
     }
@@ -129,8 +130,7 @@ private slots:
 
     void everyControlHasAnAccessibleName() {
         for (QWidget* w : f.window->findChildren<QWidget*>()) {
-            if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus)
-                continue;
+            if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus) continue;
             if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                 qobject_cast<QComboBox*>(w) || qobject_cast<QSlider*>(w) ||
                 qobject_cast<QTableView*>(w)) {

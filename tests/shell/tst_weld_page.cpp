@@ -16,8 +16,7 @@ class TestWeldPage : public QObject {
     QList<QLabel*> labels() const {
         QList<QLabel*> out;
         for (QLabel* l : panel()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-            if (l->property("dimensionElement").toBool())
-                out << l;
+            if (l->property("dimensionElement").toBool()) out << l;
         }
         return out;
     }
@@ -37,7 +36,7 @@ class TestWeldPage : public QObject {
     }
     void calculate() { f.click(f.at<QPushButton>(LayoutId::CalculateButton)); }
 
-private slots:
+  private slots:
     void initTestCase() { f.open(); }
 
     void copyBeforeAnySuccessDoesNothing() {
@@ -78,7 +77,8 @@ private slots:
         QStringList names;
         for (QLabel* l : labels())
             names << l->text();
-        QCOMPARE(names, QStringList({"h1", "h2", "b1", "b2", "tw1", "tw2", "t1", "t2", "t3", "t4"}));
+        QCOMPARE(names,
+                 QStringList({"h1", "h2", "b1", "b2", "tw1", "tw2", "t1", "t2", "t3", "t4"}));
         openFamily(10);
         QCOMPARE(labels().size(), 2);
         QCOMPARE(fields().size(), 2);
@@ -120,12 +120,14 @@ private slots:
         QCOMPARE(f.text(LayoutId::AreaResultLine), QStringLiteral("66.24c㎡"));
         QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("51.998Kg/m"));
         QCOMPARE(f.text(LayoutId::SurfaceResultLine), QStringLiteral("1.384㎡/m"));
-        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("计算完成，你可以将结果复制到剪贴板。"));
+        QCOMPARE(f.text(LayoutId::MessageLine),
+                 QStringLiteral("计算完成，你可以将结果复制到剪贴板。"));
 
         // A failed check keeps the results and the copy buttons.
         type("b", "0");
         calculate();
-        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("您输入的 b 值有误，请检查后重新输入。"));
+        QCOMPARE(f.text(LayoutId::MessageLine),
+                 QStringLiteral("您输入的 b 值有误，请检查后重新输入。"));
         QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("51.998Kg/m"));
         f.click(f.at<QPushButton>(LayoutId::CopyWeightButton));
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("51.998Kg/m"));

@@ -8,11 +8,11 @@
 #include "browser/bar_page.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QToolButton>
-#include <QLabel>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 // One main window over the built-in catalogue, as the program builds it.
@@ -34,15 +34,13 @@ struct WindowFixture {
         QList<QAbstractButton*> buttons;
         QLayout* layout = ui::elementById(window.get(), bar)->layout();
         for (int i = 0; i < layout->count(); ++i) {
-            if (auto* b = qobject_cast<QAbstractButton*>(layout->itemAt(i)->widget()))
-                buttons << b;
+            if (auto* b = qobject_cast<QAbstractButton*>(layout->itemAt(i)->widget())) buttons << b;
         }
         return buttons;
     }
     QAbstractButton* buttonWithUserId(LayoutId bar, int id) const {
         for (QAbstractButton* b : buttonsOf(bar)) {
-            if (ui::userId(b) == id)
-                return b;
+            if (ui::userId(b) == id) return b;
         }
         return nullptr;
     }

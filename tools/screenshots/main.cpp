@@ -24,8 +24,7 @@ QList<QAbstractButton*> buttonsOf(QWidget* window, LayoutId bar) {
     QList<QAbstractButton*> buttons;
     QLayout* layout = ui::elementById(window, bar)->layout();
     for (int i = 0; i < layout->count(); ++i) {
-        if (auto* b = qobject_cast<QAbstractButton*>(layout->itemAt(i)->widget()))
-            buttons << b;
+        if (auto* b = qobject_cast<QAbstractButton*>(layout->itemAt(i)->widget())) buttons << b;
     }
     return buttons;
 }
@@ -57,9 +56,9 @@ int main(int argc, char* argv[]) {
 
     // Typical dimensions in mm for every name a weld family uses.
     const std::map<QString, QString> typical = {
-        {"h", "300"}, {"b", "200"}, {"tw", "8"},  {"t1", "10"}, {"t2", "12"}, {"b1", "200"},
-        {"b2", "150"}, {"D", "219"}, {"t", "10"}, {"h1", "400"}, {"h2", "300"}, {"tw1", "8"},
-        {"tw2", "8"},  {"t3", "10"}, {"t4", "10"}, {"D1", "20"}, {"D2", "20"},  {"c", "20"}};
+        {"h", "300"},  {"b", "200"}, {"tw", "8"},  {"t1", "10"},  {"t2", "12"},  {"b1", "200"},
+        {"b2", "150"}, {"D", "219"}, {"t", "10"},  {"h1", "400"}, {"h2", "300"}, {"tw1", "8"},
+        {"tw2", "8"},  {"t3", "10"}, {"t4", "10"}, {"D1", "20"},  {"D2", "20"},  {"c", "20"}};
     auto* box = ui::element<QComboBox>(&window, LayoutId::MaterialBox);
     for (QAbstractButton* b : buttonsOf(&window, LayoutId::WeldFamilyBar)) {
         b->click();
