@@ -90,7 +90,7 @@ int main() {
         return loadErrors ? 1 : 0;
     }
 
-    // The select of the specification table, as the browser runs it.
+    // The select behind the spec table, as the browser runs it.
     const std::string select =
         "select " + columns + " from " + table + " where SUBTYPEID=" + largest;
     int rows = 0;
