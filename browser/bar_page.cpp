@@ -114,6 +114,9 @@ void BarPage::fillSpecTable(int subtypeId) {
     m_model.setGrid(grid, headers);
 
     if (auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView)) {
+        showEmptyNotice(view, grid.rowCount > 1 ? QString()
+                              : search ? QStringLiteral("没有找到包含该关键字的规格。")
+                                       : QStringLiteral("该标准暂无规格数据。"));
         view->setColumnWidth(0, 40);
         // 100 px per column, wider where a value would otherwise be cut: the longest text
         // of a column decides, measured once rather than per row.
@@ -133,6 +136,23 @@ void BarPage::fillSpecTable(int subtypeId) {
         }
         view->scrollToTop();
     }
+}
+
+void BarPage::showEmptyNotice(QTableView* view, const QString& text) {
+    // A table with no rows says why, instead of showing a bare header.
+    if (!m_emptyNotice) {
+        m_emptyNotice = new QLabel(view->viewport());
+        m_emptyNotice->setAlignment(Qt::AlignCenter);
+        m_emptyNotice->setStyleSheet(QStringLiteral("color: #6b7a8a; font-size: 14px;"));
+        m_emptyNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    m_emptyNotice->setText(text);
+    m_emptyNotice->setGeometry(0, 0, view->viewport()->width(), 80);
+    m_emptyNotice->setVisible(!text.isEmpty());
+}
+
+QString BarPage::emptyNotice() const {
+    return m_emptyNotice && !m_emptyNotice->isHidden() ? m_emptyNotice->text() : QString();
 }
 
 void BarPage::copySelectedRow() {

@@ -7,6 +7,7 @@
 #include <QObject>
 
 class QAbstractButton;
+class QLabel;
 class QTableView;
 
 // The page of one bar-section family: drawing, standards bar, name and remark of the
@@ -27,10 +28,13 @@ class BarPage : public QObject {
 
     int currentStandardId() const { return m_currentStandardId; }
     SpecTableModel* model() { return &m_model; }
+    // The notice shown over an empty table, or the empty text.
+    QString emptyNotice() const;
 
   private:
     std::string readSearchKeyword();
     QAbstractButton* createStandardButton(const std::string& id, const std::string& name);
+    void showEmptyNotice(QTableView* view, const QString& text);
 
     QWidget* m_window;
     const CatalogueQueries& m_queries;
@@ -38,4 +42,5 @@ class BarPage : public QObject {
     QButtonGroup m_standardButtons;
     int m_currentStandardId = 0;
     bool m_searchRequested = false;
+    QLabel* m_emptyNotice = nullptr;
 };

@@ -109,15 +109,18 @@ class TestBarPage : public QObject {
         search(keyword);
         QCOMPARE(model()->rowCount(), rows < 0 ? all : rows);
         if (!designations.isEmpty()) QCOMPARE(column(1), designations);
-        if (rows == 0)
+        if (rows == 0) {
             QCOMPARE(headers(), QStringList{"序号"});
-        else
+            QCOMPARE(f.window->barPage()->emptyNotice(),
+                     QStringLiteral("没有找到包含该关键字的规格。"));
+        } else
             QCOMPARE(column(0).value(0), QStringLiteral("1"));
         QVERIFY(f.text(LayoutId::MessageLine).isEmpty());
         QCOMPARE(catalogueRowCount("热轧H"), hRows); // the catalogue is unchanged
         // The filter holds for one fill: the standard's own button shows everything again.
         openStandard(1);
         QCOMPARE(model()->rowCount(), all);
+        QCOMPARE(f.window->barPage()->emptyNotice(), QString());
     }
 
     void emptyKeywordPromptsAndShowsAll() {
