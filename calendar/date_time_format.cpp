@@ -1,5 +1,7 @@
 #include "calendar/date_time_format.h"
 
+#include "weld/text_helpers.h"
+
 #include <QDateTime>
 #include <QLocale>
 
@@ -155,13 +157,6 @@ std::string withoutTrailingSpaces(std::string text) {
     }
 }
 
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
-
 } // namespace
 
 double oleDateFromDate(const QDate& date) {
@@ -226,7 +221,7 @@ std::string formatDateTime(std::optional<double> oleDate, int style, int part) {
         timePicture = pictures.time;
         break;
     }
-    if (localeUses24HourClock()) timePicture = replaceAll(timePicture, "hh", "HH");
+    if (localeUses24HourClock()) timePicture = replaceExact(timePicture, "hh", "HH");
     return formatWithLocale(date, datePicture, timePicture);
 }
 

@@ -1,6 +1,7 @@
 #include "calendar/lunar_calendar.h"
 
 #include "calendar/solar_terms.h"
+#include "weld/text_helpers.h"
 
 #include <QDateTime>
 
@@ -80,13 +81,6 @@ const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳",
 const char* const kAnimals[12] = {"鼠", "牛", "虎", "兔", "龙", "蛇",
                                   "马", "羊", "猴", "鸡", "狗", "猪"};
 const char* const kNumerals[10] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
-
-std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
-    return text;
-}
 
 } // namespace
 
@@ -242,12 +236,12 @@ std::string formatLunarDate(const QDateTime& moment, const std::string& pattern)
     const int number = stemBranchYearOfMoment(moment);
 
     std::string text = pattern.empty() ? "%Y年(%S)%M%D %y-%m-%d" : pattern;
-    text = replaceAll(text, "%Y", stemBranchText(number));
-    text = replaceAll(text, "%S", zodiacAnimal(number));
-    text = replaceAll(text, "%M", lunarMonthName(lunar.month, lunar.isLeapMonth));
-    text = replaceAll(text, "%D", lunarDayName(lunar.day));
-    text = replaceAll(text, "%y", std::to_string(date.year()));
-    text = replaceAll(text, "%m", std::to_string(date.month()));
-    text = replaceAll(text, "%d", std::to_string(date.day()));
+    text = replaceExact(text, "%Y", stemBranchText(number));
+    text = replaceExact(text, "%S", zodiacAnimal(number));
+    text = replaceExact(text, "%M", lunarMonthName(lunar.month, lunar.isLeapMonth));
+    text = replaceExact(text, "%D", lunarDayName(lunar.day));
+    text = replaceExact(text, "%y", std::to_string(date.year()));
+    text = replaceExact(text, "%m", std::to_string(date.month()));
+    text = replaceExact(text, "%d", std::to_string(date.day()));
     return text;
 }

@@ -140,3 +140,11 @@ std::uint32_t rgbColor(int r, int g, int b) {
     return static_cast<std::uint32_t>(r & 255) + static_cast<std::uint32_t>(g & 255) * 256u +
            static_cast<std::uint32_t>(b & 255) * 65536u;
 }
+
+std::string replaceExact(std::string text, const std::string& from, const std::string& to) {
+    if (from.empty()) return text;
+    for (std::size_t pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+    return text;
+}

@@ -15,6 +15,10 @@ std::string replaceText(const std::string& text, const std::string& search,
 // Deletes every CR LF pair, then every remaining LF, then every remaining CR.
 std::string stripLineBreaks(const std::string& text);
 
+// Every occurrence of from replaced by to, case-sensitive, left to right, the replacement
+// never searched again.
+std::string replaceExact(std::string text, const std::string& from, const std::string& to);
+
 // Full-width ASCII forms (U+FF01..U+FF5E) and the ideographic space are folded to ASCII
 // first; then the text is read like atof, but only from digits, a point and an exponent:
 // "Infinity", "nan" and hexadecimal forms read as 0, as does a text without digits.
