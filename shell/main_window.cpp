@@ -99,7 +99,10 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
         [this](QAbstractButton* b) { m_barPage->showBarPage(b); });
 
     auto* view = ui::element<QTableView>(this, LayoutId::SpecTableView);
-    connect(view, &QTableView::doubleClicked, m_barPage, [this] { m_barPage->copySelectedRow(); });
+    // A left double-click anywhere in the table, rows, header or the empty area below,
+    // copies the selected row.
+    view->viewport()->installEventFilter(this);
+    view->horizontalHeader()->viewport()->installEventFilter(this);
     auto* copy = new QShortcut(QKeySequence::Copy, view, nullptr, nullptr, Qt::WidgetShortcut);
     connect(copy, &QShortcut::activated, m_barPage, [this] { m_barPage->copySelectedRow(); });
     connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked,
@@ -421,6 +424,14 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto* view = ui::element<QTableView>(this, LayoutId::SpecTableView);
+        if (watched == view->viewport() || watched == view->horizontalHeader()->viewport()) {
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+                m_barPage->copySelectedRow();
+            return false;
+        }
+    }
     // Dragging the title strip moves the window; the window manager does it where it can.
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);

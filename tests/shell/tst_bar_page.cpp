@@ -181,6 +181,22 @@ class TestBarPage : public QObject {
         QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("已复制到剪辑版：") + copied);
     }
 
+    void doubleClickBelowTheRowsCopiesTheSelectedRow() {
+        openFamily(13);
+        search(QStringLiteral("I10"));
+        view()->selectRow(0);
+        QApplication::clipboard()->clear();
+        const QPoint below(20, view()->viewport()->height() - 5);
+        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, below);
+        QVERIFY(
+            QApplication::clipboard()->text().startsWith(QStringLiteral("热轧工字钢规格 I10,")));
+        QApplication::clipboard()->clear();
+        QTest::mouseDClick(view()->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                           QPoint(5, 5));
+        QVERIFY(
+            QApplication::clipboard()->text().startsWith(QStringLiteral("热轧工字钢规格 I10,")));
+    }
+
     void ctrlCCopiesTheSelectedRow() {
         openFamily(25);
         openStandard(42);
