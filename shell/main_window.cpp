@@ -265,6 +265,7 @@ QWidget* MainWindow::buildBarPage() {
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setStretchLastSection(false);
     view->setWordWrap(false);
+    view->setTabKeyNavigation(false);
     view->setToolTip(QStringLiteral("双击一行或按 Ctrl+C 复制该行"));
     tableLayout->addWidget(view);
     right->addWidget(tableArea, 1);

@@ -208,6 +208,17 @@ class TestBarPage : public QObject {
                  QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 "));
     }
 
+    void tabLeavesTheTable() {
+        openFamily(13);
+        f.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        view()->setFocus();
+        view()->setCurrentIndex(model()->index(0, 1));
+        QTest::keyClick(view(), Qt::Key_Tab);
+        QVERIFY(!view()->hasFocus());
+        QCOMPARE(view()->currentIndex().column(), 1);
+    }
+
     void noSelectionCopiesNothing() {
         openFamily(25);
         view()->clearSelection();
