@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <numbers>
 #include <random>
@@ -218,12 +219,20 @@ void TestWeldCalculation::roundHalfUpCases_data() {
     QTest::newRow("stored just below a half") << 1.0005 << 1.001;
     QTest::newRow("zero") << 0.0 << 0.0;
     QTest::newRow("already three decimals") << 66.24 << 66.24;
+    QTest::newRow("tiny negative rounds to plain zero") << -0.0001 << 0.0;
+    QTest::newRow("huge value stays finite") << 1e306 << 1e306;
+    QTest::newRow("huge negative value stays finite") << -1e306 << -1e306;
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << std::numeric_limits<double>::max();
 }
 
 void TestWeldCalculation::roundHalfUpCases() {
     QFETCH(double, value);
     QFETCH(double, expected);
-    QCOMPARE(roundHalfUp(value, 3), expected);
+    const double rounded = roundHalfUp(value, 3);
+    QCOMPARE(rounded, expected);
+    // A result line never reads "-0".
+    QCOMPARE(std::signbit(rounded), std::signbit(expected));
 }
 
 void TestWeldCalculation::materialsInOrder() {
