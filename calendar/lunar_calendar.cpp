@@ -72,7 +72,7 @@ auto lunarKey(const LunarDate& d) {
 // counts on into the next (or previous) month.
 QDate dateCountingOn(int year, int month, int day) {
     const QDate first(year, month, 1);
-    return first.isValid() ? first.addDays(day - 1) : QDate();
+    return first.isValid() ? first.addDays(static_cast<qint64>(day) - 1) : QDate();
 }
 
 const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};

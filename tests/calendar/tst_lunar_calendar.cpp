@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QTest>
 
+#include <limits>
+
 class LunarCalendarTest : public QObject {
     Q_OBJECT
 
@@ -122,6 +124,8 @@ class LunarCalendarTest : public QObject {
         QTest::newRow("year 1900") << 1900 << 12 << 1 << false;
         QTest::newRow("month 13") << 2024 << 13 << 1 << false;
         QTest::newRow("month 0") << 2024 << 0 << 1 << false;
+        QTest::newRow("smallest int day") << 2024 << 3 << std::numeric_limits<int>::min() << false;
+        QTest::newRow("largest int day") << 2024 << 3 << std::numeric_limits<int>::max() << false;
     }
     void lunarToGregorianFailures() {
         QFETCH(int, year);
