@@ -10,33 +10,12 @@ namespace {
 
 constexpr int kYears = kSolarTermLastYear - kSolarTermFirstYear + 1;
 
-// Parsed once; a table that does not have exactly one well-formed row per year and term in
-// order is rejected as a whole rather than half used.
+// Parsed once from the built-in table.
 const std::vector<SolarTermYear>& table() {
     static const std::vector<SolarTermYear> years = [] {
-        std::vector<SolarTermYear> parsed;
         QFile file(QStringLiteral(":/calendar/solar_terms.tsv"));
-        if (!file.open(QIODevice::ReadOnly)) return parsed;
-        std::istringstream in(file.readAll().toStdString());
-        std::string line;
-        if (!std::getline(in, line) || line != "year\tterm\tmonth\tday\thour\tminute\tsecond")
-            return parsed;
-        std::vector<SolarTermYear> rows(kYears);
-        int count = 0;
-        while (std::getline(in, line)) {
-            std::istringstream fields(line);
-            int year = 0, term = 0;
-            SolarTermMoment m;
-            std::string rest;
-            if (!(fields >> year >> term >> m.month >> m.day >> m.hour >> m.minute >> m.second) ||
-                (fields >> rest))
-                return parsed;
-            if (year != kSolarTermFirstYear + count / 24 || term != count % 24 + 1) return parsed;
-            rows[count / 24][count % 24] = m;
-            if (++count > kYears * 24) return parsed;
-        }
-        if (count == kYears * 24) parsed = std::move(rows);
-        return parsed;
+        if (!file.open(QIODevice::ReadOnly)) return std::vector<SolarTermYear>();
+        return parseSolarTermTable(file.readAll().toStdString());
     }();
     return years;
 }
@@ -46,6 +25,31 @@ constexpr const char* kNames[24] = {"小寒", "大寒", "立春", "雨水", "惊
                                     "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 
 } // namespace
+
+std::vector<SolarTermYear> parseSolarTermTable(const std::string& text) {
+    std::vector<SolarTermYear> parsed;
+    std::istringstream in(text);
+    std::string line;
+    if (!std::getline(in, line) || line != "year\tterm\tmonth\tday\thour\tminute\tsecond")
+        return parsed;
+    std::vector<SolarTermYear> rows(kYears);
+    int count = 0;
+    while (std::getline(in, line)) {
+        if (count == kYears * 24) return parsed; // a row beyond the last year
+        std::istringstream fields(line);
+        int year = 0, term = 0;
+        SolarTermMoment m;
+        std::string rest;
+        if (!(fields >> year >> term >> m.month >> m.day >> m.hour >> m.minute >> m.second) ||
+            (fields >> rest))
+            return parsed;
+        if (year != kSolarTermFirstYear + count / 24 || term != count % 24 + 1) return parsed;
+        rows[count / 24][count % 24] = m;
+        ++count;
+    }
+    if (count == kYears * 24) parsed = std::move(rows);
+    return parsed;
+}
 
 const SolarTermYear* solarTermsOfYear(int year) {
     const auto& years = table();

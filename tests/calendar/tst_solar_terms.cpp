@@ -135,6 +135,34 @@ class SolarTermsTest : public QObject {
         QCOMPARE(std::string(solarTermName(25)), std::string());
     }
 
+    // A damaged table is refused as a whole, whatever the damage, and is never read past
+    // the 200 years it may hold.
+    void parseTable_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("years");
+        QFile file(QStringLiteral(":/calendar/solar_terms.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray table = file.readAll();
+        QVERIFY(table.endsWith('\n'));
+        const QByteArray withoutLastRow = table.left(table.lastIndexOf('\n', table.size() - 2) + 1);
+        const QByteArray header = table.left(table.indexOf('\n') + 1);
+        QTest::newRow("built-in table") << table << 200;
+        QTest::newRow("row for 2080 appended") << table + "2080\t1\t1\t6\t5\t0\t0\n" << 0;
+        QTest::newRow("row for 2080 term 2 appended") << table + "2080\t2\t1\t20\t5\t0\t0\n" << 0;
+        QTest::newRow("empty line appended") << table + "\n" << 0;
+        QTest::newRow("last row missing") << withoutLastRow << 0;
+        QTest::newRow("header only") << header << 0;
+        QTest::newRow("empty text") << QByteArray() << 0;
+        QTest::newRow("extra field in the last row")
+            << withoutLastRow + "2079\t24\t12\t22\t1\t43\t12\t0\n"
+            << 0;
+    }
+    void parseTable() {
+        QFETCH(QByteArray, text);
+        QFETCH(int, years);
+        QCOMPARE(static_cast<int>(parseSolarTermTable(text.toStdString()).size()), years);
+    }
+
     void builtInTableIsTheCheckedInFile() {
         QFile builtIn(QStringLiteral(":/calendar/solar_terms.tsv"));
         QFile checkedIn(QStringLiteral(HANDBOOK_SOURCE_DIR "/calendar/tables/solar_terms.tsv"));
