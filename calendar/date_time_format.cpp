@@ -11,7 +11,7 @@ namespace {
 
 const QDate kOleEpoch(1899, 12, 30);
 // The range that the platform's own conversion accepts.
-constexpr double kOleMin = -657434.0;        // 0100-01-01
+constexpr double kOleMin = -657435.0; // below: 0099-12-31 (the day of -657434.x is 0100-01-01)
 constexpr double kOleMax = 2958465.99999421; // 9999-12-31 23:59:59.5
 
 // Length of a UTF-8 text in the double-byte ANSI code page: ASCII is one byte, every other
@@ -170,7 +170,7 @@ double oleDateFromDateTime(const QDateTime& moment) {
 }
 
 bool dateTimeFromOleDate(double oleDate, QDate& date, QTime& time) {
-    if (!(oleDate >= kOleMin && oleDate <= kOleMax)) return false;
+    if (!(oleDate > kOleMin && oleDate <= kOleMax)) return false;
     const double whole = std::trunc(oleDate);
     long long seconds = std::llround(std::fabs(oleDate - whole) * 86400.0);
     long long days = static_cast<long long>(whole);

@@ -26,6 +26,12 @@ class DateTimeFormatTest : public QObject {
         // Before the epoch the fraction still counts forward into the day.
         QTest::newRow("before epoch") << QDateTime(QDate(1899, 12, 29), QTime(6, 0)) << -1.25;
         QTest::newRow("first day") << QDateTime(QDate(100, 1, 1), QTime(0, 0)) << -657434.0;
+        QTest::newRow("noon of the first day")
+            << QDateTime(QDate(100, 1, 1), QTime(12, 0)) << -657434.5;
+        QTest::newRow("last second of the first day")
+            << QDateTime(QDate(100, 1, 1), QTime(23, 59, 59)) << -657434.0 - 86399.0 / 86400;
+        QTest::newRow("last second")
+            << QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)) << 2958465.0 + 86399.0 / 86400;
     }
     void oleDates() {
         QFETCH(QDateTime, moment);
