@@ -1,5 +1,6 @@
 #include "browser/bar_page.h"
 
+#include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "browser/spec_select.h"
 #include "resources/image_store.h"
@@ -57,7 +58,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
 }
 
 QAbstractButton* BarPage::createStandardButton(const std::string& id, const std::string& name) {
-    auto* button = new QToolButton;
+    auto* button = new TabStopButton;
     const QString text = ui::toQt(name);
     button->setText(text);
     button->setToolTip(text);

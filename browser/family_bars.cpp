@@ -5,6 +5,7 @@
 #include "shell/ui_toolkit.h"
 #include "weld/text_helpers.h"
 
+#include <QButtonGroup>
 #include <QLayout>
 
 namespace {
@@ -17,6 +18,14 @@ QString cssColor(std::uint32_t packed) {
 }
 
 } // namespace
+
+void TabStopButton::focusInEvent(QFocusEvent* event) {
+    QToolButton::focusInEvent(event);
+    if (QButtonGroup* buttons = group()) {
+        for (QAbstractButton* button : buttons->buttons())
+            button->setFocusPolicy(Qt::StrongFocus);
+    }
+}
 
 QString familyButtonStyleSheet() {
     return QStringLiteral(
@@ -32,7 +41,7 @@ QString familyButtonStyleSheet() {
 
 QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
                                 const std::string& id) {
-    auto* button = new QToolButton;
+    auto* button = new TabStopButton;
     const QString text = ui::toQt(name);
     button->setText(text);
     button->setToolTip(text);

@@ -7,6 +7,17 @@
 #include <functional>
 #include <string>
 
+// A checkable button of an exclusive group that stays a Tab stop. Qt keeps only the
+// checked button of a group in the Tab chain and leaves the others to the arrow keys,
+// which stop at the end of a wrapped line; every family and standard is reached by Tab.
+class TabStopButton : public QToolButton {
+  public:
+    using QToolButton::QToolButton;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
+
 using FamilyClickHandler = std::function<void(QAbstractButton*)>;
 
 // Fills the weld family bar (kind "0") and the bar family bar (kind "1") in catalogue

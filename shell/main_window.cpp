@@ -95,8 +95,14 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     m_weldPage = new WeldPage(this, m_queries, this);
     buildFamilyBars(
         this, m_queries, &m_familyButtons,
-        [this](QAbstractButton* b) { m_weldPage->onWeldFamilyClick(b); },
-        [this](QAbstractButton* b) { m_barPage->showBarPage(b); });
+        [this](QAbstractButton* b) {
+            m_weldPage->onWeldFamilyClick(b);
+            arrangeTabOrder();
+        },
+        [this](QAbstractButton* b) {
+            m_barPage->showBarPage(b);
+            arrangeTabOrder();
+        });
 
     auto* view = ui::element<QTableView>(this, LayoutId::SpecTableView);
     // A left double-click anywhere in the table, rows, header or the empty area below,
@@ -130,6 +136,8 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     for (QAbstractButton* button : m_familyButtons.buttons()) {
         if (ui::userId(button) == 19) button->setChecked(true);
     }
+
+    arrangeTabOrder();
 
     const QDateTime now = QDateTime::currentDateTime();
     ui::element<QLabel>(this, LayoutId::CalendarLine)->setText(ui::toQt(calendarLineText(now)));
@@ -271,8 +279,6 @@ QWidget* MainWindow::buildBarPage() {
     right->addWidget(tableArea, 1);
     layout->addLayout(right, 1);
 
-    QWidget::setTabOrder(box, search);
-    QWidget::setTabOrder(search, view);
     return page;
 }
 
@@ -385,6 +391,38 @@ QWidget* MainWindow::buildStatusStrip() {
     layout->addSpacing(16);
     layout->addWidget(textLine(LayoutId::ClockLine, QStringLiteral("时间")));
     return strip;
+}
+
+void MainWindow::arrangeTabOrder() {
+    QList<QWidget*> order;
+    auto add = [&](LayoutId id) {
+        if (QWidget* w = element(id)) order << w;
+    };
+    auto addButtons = [&](LayoutId bar) {
+        QWidget* w = element(bar);
+        QLayout* layout = w ? w->layout() : nullptr;
+        for (int i = 0; layout && i < layout->count(); ++i) {
+            if (QWidget* button = layout->itemAt(i)->widget()) order << button;
+        }
+    };
+    add(LayoutId::TransparencySlider);
+    add(LayoutId::KeepOnTopButton);
+    add(LayoutId::MinimiseButton);
+    add(LayoutId::CloseButton);
+    addButtons(LayoutId::BarFamilyBar);
+    addButtons(LayoutId::WeldFamilyBar);
+    // Hidden controls drop out of the chain, so both pages can stand in it.
+    addButtons(LayoutId::StandardsBar);
+    add(LayoutId::SearchBox);
+    add(LayoutId::SearchButton);
+    add(LayoutId::SpecTableView);
+    order << m_weldPage->dimensionFields();
+    for (LayoutId id :
+         {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,
+          LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
+        add(id);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 Qt::Edges MainWindow::edgesAt(const QPoint& pos) const {

@@ -38,6 +38,8 @@ class MainWindow : public QWidget {
     QWidget* buildBarPage();
     QWidget* buildWeldPage();
     QWidget* buildStatusStrip();
+    // Tab follows the page: title strip, family bars, then the page on show.
+    void arrangeTabOrder();
     Qt::Edges edgesAt(const QPoint& pos) const;
 
     const CatalogueQueries& m_queries;

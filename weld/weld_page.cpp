@@ -81,6 +81,16 @@ void WeldPage::clearDimensions() {
     }
 }
 
+QList<QWidget*> WeldPage::dimensionFields() const {
+    QList<QWidget*> fields;
+    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
+    if (!panel) return fields;
+    for (QLineEdit* field : panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (field->property(dimensionProperty).toBool()) fields << field;
+    }
+    return fields;
+}
+
 void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
     if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage)) barPage->hide();
     if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage)) weldPage->show();

@@ -18,6 +18,8 @@ class WeldPage : public QObject {
     void onCopyResultClick(QAbstractButton* button);
     void onMaterialSelect(int index);
 
+    // The input fields of the family on show, in the order of its dimension rows.
+    QList<QWidget*> dimensionFields() const;
     bool copyEnabled() const { return m_copyEnabled; }
 
   private:

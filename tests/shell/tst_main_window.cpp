@@ -1,5 +1,8 @@
 #include "window_fixture.h"
 
+#include "weld/weld_page.h"
+
+#include <QApplication>
 #include <QComboBox>
 #include <QSlider>
 #include <QTableView>
@@ -98,6 +101,63 @@ class TestMainWindow : public QObject {
             QVERIFY(box->itemText(i).contains(densities[i]));
         }
         QCOMPARE(box->currentIndex(), -1); // no material until the user picks one
+    }
+
+    // The controls Tab visits from the transparency slider until it comes back to it.
+    QList<QWidget*> tabChain() {
+        QCoreApplication::processEvents(); // new buttons are shown from the event loop
+        f.window->activateWindow();
+        if (!QTest::qWaitForWindowActive(f.window.get())) return {};
+        auto* slider = f.at<QSlider>(LayoutId::TransparencySlider);
+        slider->setFocus();
+        QList<QWidget*> chain{slider};
+        for (int i = 0; i < 200; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == slider) break;
+            chain << QApplication::focusWidget();
+        }
+        return chain;
+    }
+    QList<QWidget*> pageStart() const {
+        QList<QWidget*> start;
+        for (LayoutId id : {LayoutId::TransparencySlider, LayoutId::KeepOnTopButton,
+                            LayoutId::MinimiseButton, LayoutId::CloseButton})
+            start << f.at<QWidget>(id);
+        for (LayoutId bar : {LayoutId::BarFamilyBar, LayoutId::WeldFamilyBar}) {
+            for (QAbstractButton* b : f.buttonsOf(bar))
+                start << b;
+        }
+        return start;
+    }
+
+    void tabReachesEveryFamilyAndStandardInPageOrder() {
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QList<QWidget*> expected = pageStart();
+        for (QAbstractButton* b : f.buttonsOf(LayoutId::StandardsBar))
+            expected << b;
+        for (LayoutId id : {LayoutId::SearchBox, LayoutId::SearchButton, LayoutId::SpecTableView})
+            expected << f.at<QWidget>(id);
+        QCOMPARE(tabChain(), expected);
+
+        // Space on a family reached by Tab opens it, and Tab goes on from there.
+        QAbstractButton* plate = f.buttonWithUserId(LayoutId::BarFamilyBar, 25);
+        plate->setFocus();
+        QTest::keyClick(plate, Qt::Key_Space);
+        QVERIFY(plate->isChecked());
+        QTest::keyClick(plate, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.buttonsOf(LayoutId::BarFamilyBar).value(18));
+    }
+
+    void tabOnTheWeldPageGoesThroughTheFieldsThenMaterial() {
+        f.click(f.buttonWithUserId(LayoutId::WeldFamilyBar, 1));
+        QList<QWidget*> expected = pageStart();
+        expected << f.window->weldPage()->dimensionFields();
+        QCOMPARE(expected.size(), pageStart().size() + 5);
+        for (LayoutId id :
+             {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton})
+            expected << f.at<QWidget>(id);
+        QCOMPARE(tabChain(), expected);
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
     }
 
     void sliderSetsOpacity() {
