@@ -8,6 +8,7 @@
 #include "weld/text_helpers.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -146,10 +147,23 @@ void BarPage::showEmptyNotice(QTableView* view, const QString& text) {
         m_emptyNotice->setAlignment(Qt::AlignCenter);
         m_emptyNotice->setStyleSheet(QStringLiteral("color: #6b7a8a; font-size: 14px;"));
         m_emptyNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // The notice follows the viewport's width when the window is resized.
+        view->viewport()->installEventFilter(this);
     }
     m_emptyNotice->setText(text);
     m_emptyNotice->setGeometry(0, 0, view->viewport()->width(), 80);
     m_emptyNotice->setVisible(!text.isEmpty());
+}
+
+bool BarPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize && m_emptyNotice &&
+        watched == m_emptyNotice->parentWidget())
+        m_emptyNotice->setGeometry(0, 0, m_emptyNotice->parentWidget()->width(), 80);
+    return QObject::eventFilter(watched, event);
+}
+
+QRect BarPage::emptyNoticeGeometry() const {
+    return m_emptyNotice && !m_emptyNotice->isHidden() ? m_emptyNotice->geometry() : QRect();
 }
 
 QString BarPage::emptyNotice() const {

@@ -30,6 +30,11 @@ class BarPage : public QObject {
     SpecTableModel* model() { return &m_model; }
     // The notice shown over an empty table, or the empty text.
     QString emptyNotice() const;
+    // The notice's box inside the table's viewport; empty while no notice is shown.
+    QRect emptyNoticeGeometry() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::string readSearchKeyword();

@@ -208,6 +208,19 @@ class TestBarPage : public QObject {
                  QStringLiteral("钢板厚度(mm) 0.20 ,重量(kg/m2)=1.570 "));
     }
 
+    void emptyNoticeFollowsTheTableWidth() {
+        openFamily(19);
+        openStandard(30);
+        QCOMPARE(f.window->barPage()->emptyNotice(), QStringLiteral("该标准暂无规格数据。"));
+        for (QSize size : {QSize(1400, 880), QSize(900, 590), QSize(1100, 700)}) {
+            f.window->resize(size);
+            QCoreApplication::processEvents();
+            const QRect notice = f.window->barPage()->emptyNoticeGeometry();
+            QCOMPARE(notice.left(), 0);
+            QCOMPARE(notice.width(), view()->viewport()->width());
+        }
+    }
+
     void tabLeavesTheTable() {
         openFamily(13);
         f.window->activateWindow();
