@@ -162,6 +162,7 @@ QWidget* MainWindow::buildTitleStrip() {
     strip->setObjectName(QStringLiteral("titleStrip"));
     strip->setFixedHeight(32);
     strip->installEventFilter(this);
+    m_titleStrip = strip;
     auto* layout = new QHBoxLayout(strip);
     layout->setContentsMargins(8, 2, 4, 2);
     layout->setSpacing(4);
@@ -472,6 +473,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     // Dragging the title strip moves the window; the window manager does it where it can.
+    // Presses elsewhere, in the table for one, are left to their widgets.
+    if (watched != m_titleStrip) return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {

@@ -46,6 +46,7 @@ class MainWindow : public QWidget {
     QButtonGroup m_familyButtons;
     BarPage* m_barPage = nullptr;
     WeldPage* m_weldPage = nullptr;
+    QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;
 };

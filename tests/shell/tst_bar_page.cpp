@@ -181,6 +181,28 @@ class TestBarPage : public QObject {
         QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("已复制到剪辑版：") + copied);
     }
 
+    void clickSelectsARowAndDoubleClickCopiesIt() {
+        openFamily(13);
+        view()->clearSelection();
+        const QPoint before = f.window->pos();
+        const QRect cell = view()->visualRect(model()->index(2, 1));
+        QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseMove(view()->viewport(), cell.center() + QPoint(40, 30));
+        QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, cell.center() + QPoint(40, 30));
+        QCOMPARE(f.window->pos(), before); // a drag in the table does not move the window
+        const QModelIndexList selected = view()->selectionModel()->selectedRows();
+        QVERIFY(!selected.isEmpty());
+        QApplication::clipboard()->clear();
+        const QRect row3 = view()->visualRect(model()->index(3, 1));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, row3.center());
+        QCOMPARE(view()->selectionModel()->selectedRows().value(0).row(), 3);
+        QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, row3.center());
+        QVERIFY2(QApplication::clipboard()->text().startsWith(
+                     QStringLiteral("热轧工字钢规格 ") +
+                     model()->data(model()->index(3, 1)).toString() + ","),
+                 qPrintable(QApplication::clipboard()->text()));
+    }
+
     void doubleClickBelowTheRowsCopiesTheSelectedRow() {
         openFamily(13);
         search(QStringLiteral("I10"));

@@ -160,6 +160,18 @@ class TestMainWindow : public QObject {
         f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
     }
 
+    void titleStripDragMovesTheWindow() {
+        auto* strip = f.window->findChild<QWidget*>(QStringLiteral("titleStrip"));
+        QVERIFY(strip);
+        const QPoint before = f.window->pos();
+        const QPoint grip(300, 15);
+        QTest::mousePress(strip, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(strip, grip + QPoint(60, 40));
+        QTest::mouseRelease(strip, Qt::LeftButton, {}, grip + QPoint(60, 40));
+        QCOMPARE(f.window->pos(), before + QPoint(60, 40));
+        f.window->move(before);
+    }
+
     void sliderSetsOpacity() {
         auto* slider = f.at<QSlider>(LayoutId::TransparencySlider);
         QCOMPARE(slider->minimum(), 0);
