@@ -63,6 +63,9 @@ WeldPage::WeldPage(QWidget* window, const CatalogueQueries& queries, QObject* pa
         box->setPlaceholderText(QStringLiteral("请选择材质"));
         connect(box, &QComboBox::activated, this, &WeldPage::onMaterialSelect);
     }
+    // A density typed by hand is confirmed with Enter like the dimensions.
+    if (auto* density = ui::element<QLineEdit>(window, LayoutId::DensityField))
+        connect(density, &QLineEdit::returnPressed, this, &WeldPage::onCalculateClick);
 }
 
 void WeldPage::onMaterialSelect(int index) {

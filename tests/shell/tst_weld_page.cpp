@@ -145,6 +145,18 @@ class TestWeldPage : public QObject {
         QCOMPARE(f.at<QLineEdit>(LayoutId::DensityField)->text(), QStringLiteral("7140"));
     }
 
+    void enterInTheDensityFieldCalculates() {
+        openFamily(10);
+        type("t", "10");
+        type("b", "200");
+        auto* density = f.at<QLineEdit>(LayoutId::DensityField);
+        density->setText(QStringLiteral("8900"));
+        QTest::keyClick(density, Qt::Key_Return);
+        QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("17.8Kg/m"));
+        QCOMPARE(f.text(LayoutId::MessageLine),
+                 QStringLiteral("计算完成，你可以将结果复制到剪贴板。"));
+    }
+
     void tabFollowsTheDimensionOrder() {
         openFamily(1);
         auto* h = panel()->findChild<QLineEdit*>("h");
