@@ -172,6 +172,16 @@ class TestMainWindow : public QObject {
         f.window->move(before);
     }
 
+    void titleStripDoubleClickMaximises() {
+        auto* strip = f.window->findChild<QWidget*>(QStringLiteral("titleStrip"));
+        const QSize normal = f.window->size();
+        QTest::mouseDClick(strip, Qt::LeftButton, {}, QPoint(300, 15));
+        QTRY_VERIFY(f.window->isMaximized());
+        QTest::mouseDClick(strip, Qt::LeftButton, {}, QPoint(300, 15));
+        QTRY_VERIFY(!f.window->isMaximized());
+        QTRY_COMPARE(f.window->size(), normal);
+    }
+
     void sliderSetsOpacity() {
         auto* slider = f.at<QSlider>(LayoutId::TransparencySlider);
         QCOMPARE(slider->minimum(), 0);
