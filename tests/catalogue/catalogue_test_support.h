@@ -36,13 +36,7 @@ inline QStringList gridRow(const TextGrid& grid, int row) {
 
 // The built-in catalogue, built once per test program.
 inline CatalogueDatabase& builtInDatabase() {
-    static CatalogueDatabase database;
-    static bool built = false;
-    if (!built) {
-        built = true;
-        database.build();
-    }
-    return database;
+    return CatalogueDatabase::instance();
 }
 
 // The built-in texts, parsed; a text that does not parse maps to an empty table and its

@@ -16,13 +16,7 @@ const char* const kTables[] = {"热轧_圆钢", "热轧_多边形钢", "热轧_�
                                "热轧_钢丝", "热轧_螺栓",     "热轧_压型钢板", "热轧_夹芯板"};
 
 CatalogueDatabase& database() {
-    static CatalogueDatabase db;
-    static bool built = false;
-    if (!built) {
-        built = true;
-        db.build();
-    }
-    return db;
+    return CatalogueDatabase::instance();
 }
 
 QString q(const std::string& text) {

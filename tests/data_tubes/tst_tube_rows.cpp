@@ -29,13 +29,7 @@ struct Table {
 };
 
 CatalogueDatabase& database() {
-    static CatalogueDatabase db;
-    static bool built = false;
-    if (!built) {
-        built = true;
-        db.build();
-    }
-    return db;
+    return CatalogueDatabase::instance();
 }
 
 Table load(const char* name) {

@@ -41,15 +41,7 @@ QSize expectedSize(const QString& path) {
     return QSize(16, 16);
 }
 
-CatalogueDatabase& catalogue() {
-    static CatalogueDatabase db;
-    static bool built = false;
-    if (!built) {
-        db.build(builtInCatalogue());
-        built = true;
-    }
-    return db;
-}
+CatalogueDatabase& catalogue() { return CatalogueDatabase::instance(); }
 
 } // namespace
 
