@@ -59,18 +59,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
 }
 
 QAbstractButton* BarPage::createStandardButton(const std::string& id, const std::string& name) {
-    auto* button = new TabStopButton;
-    const QString text = ui::toQt(name);
-    button->setText(text);
-    button->setToolTip(text);
-    button->setAccessibleName(text);
-    ui::setUserId(button, std::atoi(id.c_str()) + 1000);
-    QFont font(QStringLiteral("微软雅黑"));
-    font.setPointSize(9);
-    button->setFont(font);
-    button->setCheckable(true);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::StrongFocus);
+    QToolButton* button = createSectionButton(name, std::atoi(id.c_str()) + 1000);
     button->setMinimumSize(50, 28);
     m_standardButtons.addButton(button);
     connect(button, &QToolButton::clicked, this, [this, button] { onStandardClick(button); });

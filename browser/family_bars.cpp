@@ -39,23 +39,28 @@ QString familyButtonStyleSheet() {
              cssColor(rgbColor(203, 219, 243)));
 }
 
-QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
-                                const std::string& id) {
+QToolButton* createSectionButton(const std::string& name, int userId) {
     auto* button = new TabStopButton;
     const QString text = ui::toQt(name);
     button->setText(text);
     button->setToolTip(text);
     button->setAccessibleName(text);
-    ui::setUserId(button, std::atoi(id.c_str()));
+    ui::setUserId(button, userId);
     QFont font(QStringLiteral("微软雅黑"));
     font.setPointSize(9);
     button->setFont(font);
-    button->setIcon(loadIcon(ui::toQt(icon), QSize(32, 32)));
-    button->setIconSize(QSize(32, 32));
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setCheckable(true);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
+                                const std::string& id) {
+    QToolButton* button = createSectionButton(name, std::atoi(id.c_str()));
+    button->setIcon(loadIcon(ui::toQt(icon), QSize(32, 32)));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setMinimumSize(56, 58);
     return button;
 }

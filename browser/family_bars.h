@@ -26,6 +26,10 @@ void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGr
                      const FamilyClickHandler& onWeldFamilyClick,
                      const FamilyClickHandler& onBarFamilyClick);
 
+// A checkable text button of a bar, shared by family and standard buttons: name as text,
+// tooltip and accessible name, the bar font, the catalogue key as user id.
+QToolButton* createSectionButton(const std::string& name, int userId);
+
 // A family button: icon (top-left 32 x 32 of the image) above the name, user id = family id.
 QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
                                 const std::string& id);
