@@ -30,14 +30,8 @@ void BarPage::showBarPage(QAbstractButton* button) {
     const int familyId = button ? ui::userId(button) : 19;
     const std::string family = std::to_string(familyId);
 
-    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::BarDrawing)) {
-        const QString path = ui::toQt(m_queries.familyImage(family));
-        const QPixmap pixmap = loadImage(path, QSize(), drawing->devicePixelRatioF());
-        if (pixmap.isNull())
-            drawing->clear();
-        else
-            drawing->setPixmap(pixmap);
-    }
+    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::BarDrawing))
+        ui::showPicture(drawing, ui::toQt(m_queries.familyImage(family)));
 
     QWidget* bar = ui::elementById(m_window, LayoutId::StandardsBar);
     if (!bar) return;

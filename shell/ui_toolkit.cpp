@@ -37,9 +37,19 @@ int userId(const QObject* object) {
 
 } // namespace ui
 
+#include "resources/image_store.h"
+
 #include <QLabel>
 
 namespace ui {
+void showPicture(QLabel* picture, const QString& path) {
+    const QPixmap pixmap = loadImage(path, QSize(), picture->devicePixelRatioF());
+    if (pixmap.isNull())
+        picture->clear();
+    else
+        picture->setPixmap(pixmap);
+}
+
 void showMessage(const QWidget* window, const QString& text) {
     if (auto* line = element<QLabel>(window, LayoutId::MessageLine)) line->setText(text);
 }

@@ -33,7 +33,13 @@ inline std::string fromQt(const QString& text) {
 
 } // namespace ui
 
+class QLabel;
+
 namespace ui {
+// Shows a built-in image in a picture element, sharp at the label's pixel ratio; a path
+// that names no image leaves the element empty.
+void showPicture(QLabel* picture, const QString& path);
+
 // Writes the shared message line (element 21) of the window.
 void showMessage(const QWidget* window, const QString& text);
 } // namespace ui

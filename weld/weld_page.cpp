@@ -106,14 +106,8 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         ui::setUserId(calculate, familyId + 2000);
 
     clearDimensions();
-    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::WeldDrawing)) {
-        const QPixmap pixmap = loadImage(ui::toQt(m_queries.familyImage(family)), QSize(),
-                                         drawing->devicePixelRatioF());
-        if (pixmap.isNull())
-            drawing->clear();
-        else
-            drawing->setPixmap(pixmap);
-    }
+    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::WeldDrawing))
+        ui::showPicture(drawing, ui::toQt(m_queries.familyImage(family)));
 
     QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
     const TextGrid marks = m_queries.weldMarksOfFamily(family);
