@@ -3,7 +3,6 @@
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "browser/spec_select.h"
-#include "resources/image_store.h"
 #include "shell/ui_toolkit.h"
 #include "weld/text_helpers.h"
 

@@ -1,6 +1,5 @@
 #include "weld/weld_page.h"
 
-#include "resources/image_store.h"
 #include "shell/ui_toolkit.h"
 #include "weld/materials.h"
 #include "weld/text_helpers.h"
