@@ -38,12 +38,9 @@ void BarPage::showBarPage(QAbstractButton* button) {
     if (auto* flow = dynamic_cast<FlowLayout*>(bar->layout())) flow->clear();
     const TextGrid grid = m_queries.subtypesOfFamily(family);
     if (grid.columnCount < 2) return;
-    QWidget* previous = nullptr;
     for (int r = 1; r < grid.rowCount; ++r) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
         bar->layout()->addWidget(standard);
-        if (previous) QWidget::setTabOrder(previous, standard);
-        previous = standard;
         if (r == 1) {
             standard->setChecked(true);
             fillSpecTable(std::atoi(grid.cell(r, 0).c_str()));

@@ -459,10 +459,6 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
-    QWidget::mouseReleaseEvent(event);
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         auto* view = ui::element<QTableView>(this, LayoutId::SpecTableView);
@@ -494,8 +490,4 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void MainWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
 }

@@ -110,7 +110,6 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
 
     QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
     const TextGrid marks = m_queries.weldMarksOfFamily(family);
-    QWidget* previousField = nullptr;
     for (int r = 1; panel && r < marks.rowCount && marks.columnCount >= 4; ++r) {
         const QString name = ui::toQt(marks.cell(r, 2));
         const QPoint pos = readPosition(marks.cell(r, 3));
@@ -146,8 +145,6 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         field->setGeometry(pos.x(), pos.y() + 15, 80, 20);
         connect(field, &QLineEdit::returnPressed, this, &WeldPage::onCalculateClick);
         field->show();
-        if (previousField) QWidget::setTabOrder(previousField, field);
-        previousField = field;
     }
 
     const TextGrid formulas = m_queries.weldFormulasOfFamily(family);
