@@ -3,7 +3,7 @@
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "browser/spec_select.h"
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 #include "weld/text_helpers.h"
 
 #include <QClipboard>

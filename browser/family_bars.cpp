@@ -2,7 +2,7 @@
 
 #include "browser/flow_layout.h"
 #include "resources/image_store.h"
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 #include "weld/text_helpers.h"
 
 #include <QButtonGroup>

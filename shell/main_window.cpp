@@ -5,7 +5,7 @@
 #include "browser/flow_layout.h"
 #include "calendar/calendar_strip.h"
 #include "resources/image_store.h"
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 #include "shell/window_controls.h"
 #include "weld/weld_page.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue_queries.h"
-#include "shell/layout_ids.h"
+#include "ui/layout_ids.h"
 
 #include <QButtonGroup>
 #include <QWidget>

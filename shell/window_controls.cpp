@@ -1,7 +1,7 @@
 #include "shell/window_controls.h"
 
 #include "resources/image_store.h"
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 
 #include <QAbstractButton>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "weld/weld_page.h"
 
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 #include "weld/materials.h"
 #include "weld/text_helpers.h"
 #include "weld/weld_calculation.h"

@@ -3,7 +3,7 @@
 #include "catalogue/catalogue_database.h"
 #include "catalogue/catalogue_queries.h"
 #include "shell/main_window.h"
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 
 #include "browser/bar_page.h"
 

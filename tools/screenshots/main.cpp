@@ -5,7 +5,7 @@
 #include "catalogue/catalogue_queries.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 #include "weld/weld_page.h"
 
 #include <QAbstractButton>

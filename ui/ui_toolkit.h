@@ -3,7 +3,7 @@
 // The thin layer between the handlers and Qt Widgets: elements by layout id, user ids on
 // buttons, and text conversion at the Qt boundary.
 
-#include "shell/layout_ids.h"
+#include "ui/layout_ids.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "shell/ui_toolkit.h"
+#include "ui/ui_toolkit.h"
 
 #include <QVariant>
 
