@@ -42,6 +42,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
         bar->layout()->addWidget(standard);
         if (r == 1) {
+            const QSignalBlocker quiet(standard);
             standard->setChecked(true);
             fillSpecTable(std::atoi(grid.cell(r, 0).c_str()));
         }
@@ -52,7 +53,7 @@ QAbstractButton* BarPage::createStandardButton(const std::string& id, const std:
     QToolButton* button = createSectionButton(name, std::atoi(id.c_str()) + 1000);
     button->setMinimumSize(50, 28);
     m_standardButtons.addButton(button);
-    connect(button, &QToolButton::clicked, this, [this, button] { onStandardClick(button); });
+    ui::onActivated(button, [this, button] { onStandardClick(button); });
     return button;
 }
 
