@@ -2,7 +2,6 @@
 
 #include "calendar/date_time_format.h"
 #include "calendar/lunar_calendar.h"
-#include "weld/script_engine.h"
 
 #include <QDateTime>
 
@@ -58,9 +57,12 @@ function getYearWeek(a, b, c) {
 }
 
 int yearWeekOfDate(const QDate& date) {
-    return integerOfScriptText(
-        runScriptFunction(weekScript(), "getYearWeek", std::to_string(date.year()),
-                          std::to_string(date.month()), std::to_string(date.day()), ""));
+    if (!date.isValid()) return 0;
+    // The script's day count is the whole days from 1 January (its rounding absorbs a
+    // daylight-saving hour) and its weekday that of 1 January, Sunday 0.
+    const int daysSinceNewYear = date.dayOfYear() - 1;
+    const int newYearWeekday = QDate(date.year(), 1, 1).dayOfWeek() % 7;
+    return (daysSinceNewYear + newYearWeekday + 6) / 7;
 }
 
 int dayOfYear(const QDate& date) {

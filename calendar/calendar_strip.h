@@ -22,8 +22,10 @@ std::string calendarLineText(const QDateTime& now);
 std::string clockLineText(const QDateTime& now);
 
 // Week of the year, Monday to Sunday, the week holding 1 January being week 1 unless
-// 1 January is a Sunday (then that day is week 0). Computed by the built-in week script;
-// 0 when the script fails.
+// 1 January is a Sunday (then that day is week 0); 0 for an invalid date. Computed natively:
+// it gives what the built-in week script gives for every day, whatever the time zone and
+// its daylight-saving days (the tests hold the two side by side), without starting a
+// script engine for the calendar line.
 int yearWeekOfDate(const QDate& date);
 
 // 1 for 1 January, up to 366 for 31 December of a leap year.
@@ -34,5 +36,6 @@ int dayOfYear(const QDate& date);
 // "JS代码运行失败") gives 0.
 int integerOfScriptText(const std::string& text);
 
-// The script that defines getYearWeek(year, month 1-12, day), each argument a decimal text.
+// The script that defines getYearWeek(year, month 1-12, day), each argument a decimal text:
+// the week count as first written, kept as the reference the native count is tested by.
 const std::string& weekScript();

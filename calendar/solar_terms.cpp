@@ -2,8 +2,9 @@
 
 #include <QFile>
 
-#include <sstream>
+#include <charconv>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -26,23 +27,54 @@ constexpr const char* kNames[24] = {"小寒", "大寒", "立春", "雨水", "惊
 
 } // namespace
 
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// Reads the next whitespace-separated integer of the row, as a stream's >> would: blanks,
+// an optional sign, digits that fit an int.
+bool readInt(std::string_view& row, int& value) {
+    std::size_t i = 0;
+    while (i < row.size() && isBlank(row[i]))
+        ++i;
+    if (i < row.size() && row[i] == '+') ++i;
+    const char* first = row.data() + i;
+    const auto [end, error] = std::from_chars(first, row.data() + row.size(), value);
+    if (error != std::errc() || end == first) return false;
+    row.remove_prefix(static_cast<std::size_t>(end - row.data()));
+    return true;
+}
+
+} // namespace
+
+// A plain scanner rather than string streams: the calendar line reads this table at
+// start-up, and 4,800 rows through istringstream cost several milliseconds.
 std::vector<SolarTermYear> parseSolarTermTable(const std::string& text) {
     std::vector<SolarTermYear> parsed;
-    std::istringstream in(text);
-    std::string line;
-    if (!std::getline(in, line) || line != "year\tterm\tmonth\tday\thour\tminute\tsecond")
-        return parsed;
+    std::string_view rest(text);
+    auto nextLine = [&rest](std::string_view& line) {
+        if (rest.empty()) return false;
+        const std::size_t end = rest.find('\n');
+        line = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+        return true;
+    };
+    std::string_view line;
+    if (!nextLine(line) || line != "year\tterm\tmonth\tday\thour\tminute\tsecond") return parsed;
     std::vector<SolarTermYear> rows(kYears);
     int count = 0;
-    while (std::getline(in, line)) {
+    while (nextLine(line)) {
         if (count == kYears * 24) return parsed; // a row beyond the last year
-        std::istringstream fields(line);
         int year = 0, term = 0;
         SolarTermMoment m;
-        std::string rest;
-        if (!(fields >> year >> term >> m.month >> m.day >> m.hour >> m.minute >> m.second) ||
-            (fields >> rest))
-            return parsed;
+        for (int* field : {&year, &term, &m.month, &m.day, &m.hour, &m.minute, &m.second}) {
+            if (!readInt(line, *field)) return parsed;
+        }
+        while (!line.empty() && isBlank(line.front()))
+            line.remove_prefix(1);
+        if (!line.empty()) return parsed;
         if (year != kSolarTermFirstYear + count / 24 || term != count % 24 + 1) return parsed;
         rows[count / 24][count % 24] = m;
         ++count;

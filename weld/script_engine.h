@@ -6,7 +6,9 @@
 // The script engine of one handler call. Eval evaluates a bound formula with the formula
 // evaluator, never as a script, so a typed value can add arithmetic but nothing else.
 // ExecuteStatement and Run use an ECMAScript engine, created on first use; a script that
-// does not finish within one second is interrupted and counts as failed.
+// does not finish within one second is interrupted and counts as failed. They live in the
+// library handbook_script, apart from Eval: the program itself runs no script, so it need
+// not load the script engine's library at start-up.
 class ScriptEngine {
   public:
     ScriptEngine();
@@ -25,7 +27,11 @@ class ScriptEngine {
 
   private:
     struct Script;
-    std::unique_ptr<Script> m_script;
+    // The deleter comes with the engine, so code that only evaluates formulas never needs
+    // the script engine's definition.
+    using ScriptHandle = std::unique_ptr<Script, void (*)(Script*)>;
+    void startScript();
+    ScriptHandle m_script{nullptr, nullptr};
 };
 
 // Runs the script, then calls functionName with the four arguments; "JS代码运行失败"

@@ -1,4 +1,5 @@
 #include "calendar/calendar_strip.h"
+#include "weld/script_engine.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -102,6 +103,7 @@ class CalendarStripTest : public QObject {
         QTest::newRow("1 March, common year") << QDate(2023, 3, 1) << 9 << 60;
         // 1950-01-01 was a Sunday, 0050-01-01 a Saturday.
         QTest::newRow("two-digit year") << QDate(50, 1, 1) << 1 << 1;
+        QTest::newRow("invalid date") << QDate() << 0 << 0;
     }
     void weekNumbersIgnoreDaylightSavingTime() {
         // In Sydney 1 January lies in summer time and 14 April 2024 (a Sunday) does not, so the
@@ -117,6 +119,61 @@ class CalendarStripTest : public QObject {
             qputenv("TZ", zone);
         tzset();
         QCOMPARE(week, 15);
+    }
+
+    // The native week count against the week script, every day from 1900 to 2100, in time
+    // zones whose daylight-saving changes fall at midnight or around New Year.
+    void weekMatchesTheScript_data() {
+        QTest::addColumn<QByteArray>("zone");
+        for (const char* zone : {"UTC", "Asia/Shanghai", "Australia/Sydney", "America/Sao_Paulo",
+                                 "Europe/London", "America/Havana"})
+            QTest::newRow(zone) << QByteArray(zone);
+    }
+    void weekMatchesTheScript() {
+        QFETCH(QByteArray, zone);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", zone);
+        tzset();
+        // One call per year keeps the oracle fast; the per-day function is the script's own.
+        ScriptEngine engine;
+        QVERIFY(engine.ExecuteStatement(weekScript()));
+        QVERIFY(engine.ExecuteStatement(R"(
+function weeksOfYear(y, monthLengths) {
+    var lengths = monthLengths.split(","), out = [];
+    for (var m = 1; m <= 12; ++m)
+        for (var d = 1; d <= Number(lengths[m - 1]); ++d)
+            out.push(getYearWeek(y, String(m), String(d)));
+    return out.join(",");
+})"));
+        QStringList mismatches;
+        int days = 0;
+        for (int year = 1900; year <= 2100; ++year) {
+            const QDate first(year, 1, 1);
+            std::string lengths;
+            for (int m = 1; m <= 12; ++m)
+                lengths += (m > 1 ? "," : "") + std::to_string(QDate(year, m, 1).daysInMonth());
+            const QStringList weeks =
+                QString::fromStdString(
+                    engine.Run("weeksOfYear", std::to_string(year), lengths, "", ""))
+                    .split(QLatin1Char(','));
+            if (weeks.size() != first.daysInYear()) {
+                mismatches
+                    << QStringLiteral("%1: %2 days from the script").arg(year).arg(weeks.size());
+                continue;
+            }
+            for (int i = 0; i < weeks.size(); ++i, ++days) {
+                const QDate date = first.addDays(i);
+                if (yearWeekOfDate(date) != weeks[i].toInt() && mismatches.size() < 10)
+                    mismatches << date.toString(Qt::ISODate) + QStringLiteral(": ") + weeks[i];
+            }
+        }
+        if (saved.isNull())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", saved);
+        tzset();
+        QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(QStringLiteral("; "))));
+        QCOMPARE(days, 73414);
     }
 
     void weekAndDayOfYear() {

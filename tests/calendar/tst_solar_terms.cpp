@@ -156,6 +156,17 @@ class SolarTermsTest : public QObject {
         QTest::newRow("extra field in the last row")
             << withoutLastRow + "2079\t24\t12\t22\t1\t43\t12\t0\n"
             << 0;
+        QTest::newRow("last row with a sign and CR LF")
+            << withoutLastRow + "2079\t24\t+12\t22\t1\t43\t12\r\n"
+            << 200;
+        QTest::newRow("letters in the last row") << withoutLastRow + "2079\t24\t12\t2x\t1\t43\t12\n"
+                                                 << 0;
+        QTest::newRow("number too large for an int")
+            << withoutLastRow + "2079\t24\t12\t22\t1\t43\t99999999999\n"
+            << 0;
+        QTest::newRow("field missing") << withoutLastRow + "2079\t24\t12\t22\t1\t43\n" << 0;
+        QTest::newRow("no line feed after the last row")
+            << withoutLastRow + "2079\t24\t12\t22\t1\t43\t12" << 200;
     }
     void parseTable() {
         QFETCH(QByteArray, text);
