@@ -140,11 +140,13 @@ void BarPage::fillSpecTable(int subtypeId) {
 
 void BarPage::showEmptyNotice(int subtypeId, bool search, bool empty) {
     // A table with no rows says why, instead of showing a bare header. A search that finds
-    // nothing in a standard without rows says the standard is missing, not the keyword.
+    // nothing in a standard without rows says the standard is missing, not the keyword; a
+    // standard whose rows exist but cannot be selected does not pass for a missing one.
     if (!m_emptyNotice) return;
     if (!empty) return m_emptyNotice->hideNotice();
-    if (search && !standardIsEmpty(m_queries, subtypeId))
-        return m_emptyNotice->showNotice(QStringLiteral("没有找到包含该关键字的规格。"));
+    if (!standardIsEmpty(m_queries, subtypeId))
+        return m_emptyNotice->showNotice(search ? QStringLiteral("没有找到包含该关键字的规格。")
+                                                : QStringLiteral("该标准的规格表无法读取。"));
     const std::string name = m_queries.subtypeName(std::to_string(subtypeId));
     const int weldId = weldFamilyOfStandard(m_queries, subtypeId);
     const QAbstractButton* weldButton = weldFamilyButton(m_window, weldId);

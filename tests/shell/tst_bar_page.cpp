@@ -314,6 +314,49 @@ class TestBarPage : public QObject {
         }
     }
 
+    // Over a small catalogue: a standard whose rows exist but whose select fails (its shown
+    // columns name one the table lacks) must not pass for a missing one, and a missing one
+    // finds its weld family through BARTOWELD.
+    void noticeOverASmallCatalogue() {
+        CatalogueDatabase db;
+        db.build({
+            {"BARTOWELD", "\"ID\",\"BARID\",\"WELDID\"\r\n\"1\",\"19\",\"1\"\r\n"},
+            {"SECTIONTABLE",
+             "\"ID\",\"TYPE\",\"NAME\",\"ICON\",\"ICONCOUNT\",\"IMAGE\",\"NORMTABLE\",\"ORDER\"\r\n"
+             "\"1\",\"0\",\"H型钢\",\"/Image/SectionWeld/H型钢.png\",\"3\","
+             "\"/Image/SectionWeldImage/H型钢-01.png\",,\"0\"\r\n"
+             "\"19\",\"1\",\"H型钢\",\"/Image/SectionBar/H型钢.png\",\"3\","
+             "\"/Image/SectionBarImage/H型钢.png\",\"热轧H\",\"0\"\r\n"},
+            {"SUBTYPES", "\"ID\",\"NAME\",\"SECTIONID\",\"REMARK\",\"ORDER\",\"SHOWCOLS\"\r\n"
+                         "\"79\",\"列名有误\",\"19\",,\"0\",\"规格,缺列\"\r\n"
+                         "\"30\",\"未收入\",\"19\",,\"1\",\"规格\"\r\n"},
+            {"热轧H", "\"ID\",\"SUBTYPEID\",\"规格\"\r\n\"1\",\"79\",\"HW100×100\"\r\n"},
+        });
+        QVERIFY(db.loadErrors().empty());
+        const CatalogueQueries queries(db);
+        MainWindow window(queries);
+        window.resize(1000, 640);
+        window.show();
+        BarPage* page = window.barPage();
+        QCOMPARE(page->currentStandardId(), 79);
+        QCOMPARE(page->emptyNotice(), QStringLiteral("该标准的规格表无法读取。"));
+        auto* link = ui::element<QPushButton>(&window, LayoutId::WeldFamilyLink);
+        QVERIFY(!link->isVisible());
+        page->fillSpecTable(30);
+        QCOMPARE(
+            page->emptyNotice(),
+            QStringLiteral("本手册尚未收入「未收入」的规格表。\n可在焊接型钢「H型钢」中输入所需"
+                           "尺寸，计算截面积、每米重量和表面积。"));
+        QVERIFY(link->isVisible());
+        QCOMPARE(link->text(), QStringLiteral("用焊接「H型钢」计算"));
+        // Only the standard without rows is marked; the unreadable one has rows.
+        for (auto* button :
+             ui::elementById(&window, LayoutId::StandardsBar)->findChildren<QAbstractButton*>()) {
+            QCOMPARE(button->accessibleDescription() == QStringLiteral("暂无数据"),
+                     ui::userId(button) == 1030);
+        }
+    }
+
     // A keyword in a standard without rows: the standard is missing, not the keyword.
     void searchInAnEmptyStandard() {
         if (!openEmptyStandard(28, 52)) QSKIP("the standard has rows now");
