@@ -350,8 +350,10 @@ class TestBarPage : public QObject {
         QVERIFY(link->isVisible());
         QCOMPARE(link->text(), QStringLiteral("用焊接「H型钢」计算"));
         // Only the standard without rows is marked; the unreadable one has rows.
-        for (auto* button :
-             ui::elementById(&window, LayoutId::StandardsBar)->findChildren<QAbstractButton*>()) {
+        const QList<QAbstractButton*> standards =
+            ui::elementById(&window, LayoutId::StandardsBar)->findChildren<QAbstractButton*>();
+        QCOMPARE(standards.size(), 2);
+        for (QAbstractButton* button : standards) {
             QCOMPARE(button->accessibleDescription() == QStringLiteral("暂无数据"),
                      ui::userId(button) == 1030);
         }
