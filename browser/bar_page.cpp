@@ -58,8 +58,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
     const StandardCoverage coverage = standardCoverage(m_queries, familyId);
     for (int r = 1; r < grid.rowCount; ++r) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
-        if (coverage.isEmpty(std::atoi(grid.cell(r, 0).c_str())))
-            markSectionWithoutData(static_cast<QToolButton*>(standard));
+        if (coverage.isEmpty(std::atoi(grid.cell(r, 0).c_str()))) markSectionWithoutData(standard);
         bar->layout()->addWidget(standard);
         if (r == 1) {
             const QSignalBlocker quiet(standard);
@@ -143,14 +142,22 @@ void BarPage::showEmptyNotice(int subtypeId, bool search, bool empty) {
     // nothing in a standard without rows says the standard is missing, not the keyword; a
     // standard whose rows exist but cannot be selected does not pass for a missing one.
     if (!m_emptyNotice) return;
-    if (!empty) return m_emptyNotice->hideNotice();
-    if (!standardIsEmpty(m_queries, subtypeId))
-        return m_emptyNotice->showNotice(search ? QStringLiteral("没有找到包含该关键字的规格。")
-                                                : QStringLiteral("该标准的规格表无法读取。"));
+    if (!empty) {
+        m_emptyNotice->hideNotice();
+        return;
+    }
+    if (!standardIsEmpty(m_queries, subtypeId)) {
+        m_emptyNotice->showNotice(search ? QStringLiteral("没有找到包含该关键字的规格。")
+                                         : QStringLiteral("该标准的规格表无法读取。"));
+        return;
+    }
     const std::string name = m_queries.subtypeName(std::to_string(subtypeId));
     const int weldId = weldFamilyOfStandard(m_queries, subtypeId);
     const QAbstractButton* weldButton = weldFamilyButton(m_window, weldId);
-    if (!weldButton) return m_emptyNotice->showNotice(ui::toQt(emptyStandardNotice(name, {})));
+    if (!weldButton) {
+        m_emptyNotice->showNotice(ui::toQt(emptyStandardNotice(name, {})));
+        return;
+    }
     const std::string weldName = ui::fromQt(weldButton->text());
     m_emptyNotice->showNotice(ui::toQt(emptyStandardNotice(name, weldName)),
                               ui::toQt(weldFamilyLinkText(weldName)),

@@ -59,7 +59,7 @@ QToolButton* createSectionButton(const std::string& name, int userId) {
     return button;
 }
 
-void markSectionWithoutData(QToolButton* button) {
+void markSectionWithoutData(QAbstractButton* button) {
     // Set before the button is polished, so the style sheet's [noData] rule applies.
     button->setProperty("noData", true);
     button->setAccessibleDescription(QStringLiteral("暂无数据"));
