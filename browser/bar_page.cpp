@@ -1,13 +1,14 @@
 #include "browser/bar_page.h"
 
+#include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "browser/spec_select.h"
+#include "browser/standard_coverage.h"
 #include "ui/ui_toolkit.h"
 #include "weld/text_helpers.h"
 
 #include <QClipboard>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,11 +16,27 @@
 #include <QTableView>
 #include <QToolButton>
 
+namespace {
+
+// The button of a weld family in the weld family bar, or none.
+QAbstractButton* weldFamilyButton(const QWidget* window, int familyId) {
+    QWidget* bar = ui::elementById(window, LayoutId::WeldFamilyBar);
+    if (!bar || familyId <= 0) return nullptr;
+    for (auto* button : bar->findChildren<QAbstractButton*>()) {
+        if (ui::userId(button) == familyId) return button;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 BarPage::BarPage(QWidget* window, const CatalogueQueries& queries, QObject* parent)
     : QObject(parent), m_window(window), m_queries(queries) {
     m_standardButtons.setExclusive(true);
-    if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView))
+    if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView)) {
         view->setModel(&m_model);
+        m_emptyNotice = new EmptyTableNotice(view->viewport());
+    }
 }
 
 void BarPage::showBarPage(QAbstractButton* button) {
@@ -38,8 +55,10 @@ void BarPage::showBarPage(QAbstractButton* button) {
     if (auto* flow = dynamic_cast<FlowLayout*>(bar->layout())) flow->clear();
     const TextGrid grid = m_queries.subtypesOfFamily(family);
     if (grid.columnCount < 2) return;
+    const StandardCoverage coverage = standardCoverage(m_queries, familyId);
     for (int r = 1; r < grid.rowCount; ++r) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
+        if (coverage.isEmpty(std::atoi(grid.cell(r, 0).c_str()))) markSectionWithoutData(standard);
         bar->layout()->addWidget(standard);
         if (r == 1) {
             const QSignalBlocker quiet(standard);
@@ -95,10 +114,8 @@ void BarPage::fillSpecTable(int subtypeId) {
         headers << ui::toQt(m_queries.headerNameOfColumn(grid.cell(0, k)));
     m_model.setGrid(grid, headers);
 
+    showEmptyNotice(subtypeId, search, grid.rowCount <= 1);
     if (auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView)) {
-        showEmptyNotice(view, grid.rowCount > 1 ? QString()
-                              : search ? QStringLiteral("没有找到包含该关键字的规格。")
-                                       : QStringLiteral("该标准暂无规格数据。"));
         view->setColumnWidth(0, 40);
         // 100 px per column, wider where a value would otherwise be cut: the longest text
         // of a column decides, measured once rather than per row.
@@ -120,26 +137,36 @@ void BarPage::fillSpecTable(int subtypeId) {
     }
 }
 
-void BarPage::showEmptyNotice(QTableView* view, const QString& text) {
-    // A table with no rows says why, instead of showing a bare header.
-    if (!m_emptyNotice) {
-        m_emptyNotice = new QLabel(view->viewport());
-        m_emptyNotice->setAlignment(Qt::AlignCenter);
-        m_emptyNotice->setStyleSheet(QStringLiteral("color: #6b7a8a; font-size: 14px;"));
-        m_emptyNotice->setAttribute(Qt::WA_TransparentForMouseEvents);
-        // The notice follows the viewport's width when the window is resized.
-        view->viewport()->installEventFilter(this);
+void BarPage::showEmptyNotice(int subtypeId, bool search, bool empty) {
+    // A table with no rows says why, instead of showing a bare header. A search that finds
+    // nothing in a standard without rows says the standard is missing, not the keyword; a
+    // standard whose rows exist but cannot be selected does not pass for a missing one.
+    if (!m_emptyNotice) return;
+    if (!empty) {
+        m_emptyNotice->hideNotice();
+        return;
     }
-    m_emptyNotice->setText(text);
-    m_emptyNotice->setGeometry(0, 0, view->viewport()->width(), 80);
-    m_emptyNotice->setVisible(!text.isEmpty());
+    if (!standardIsEmpty(m_queries, subtypeId)) {
+        m_emptyNotice->showNotice(search ? QStringLiteral("没有找到包含该关键字的规格。")
+                                         : QStringLiteral("该标准的规格表无法读取。"));
+        return;
+    }
+    const std::string name = m_queries.subtypeName(std::to_string(subtypeId));
+    const int weldId = weldFamilyOfStandard(m_queries, subtypeId);
+    const QAbstractButton* weldButton = weldFamilyButton(m_window, weldId);
+    if (!weldButton) {
+        m_emptyNotice->showNotice(ui::toQt(emptyStandardNotice(name, {})));
+        return;
+    }
+    const std::string weldName = ui::fromQt(weldButton->text());
+    m_emptyNotice->showNotice(ui::toQt(emptyStandardNotice(name, weldName)),
+                              ui::toQt(weldFamilyLinkText(weldName)),
+                              [this, weldId] { openWeldFamily(weldId); });
 }
 
-bool BarPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && m_emptyNotice &&
-        watched == m_emptyNotice->parentWidget())
-        m_emptyNotice->setGeometry(0, 0, m_emptyNotice->parentWidget()->width(), 80);
-    return QObject::eventFilter(watched, event);
+void BarPage::openWeldFamily(int weldFamilyId) {
+    // Through the family's own button, so the family bar and the page agree as after a click.
+    if (QAbstractButton* button = weldFamilyButton(m_window, weldFamilyId)) button->click();
 }
 
 QRect BarPage::emptyNoticeGeometry() const {
@@ -147,7 +174,7 @@ QRect BarPage::emptyNoticeGeometry() const {
 }
 
 QString BarPage::emptyNotice() const {
-    return m_emptyNotice && !m_emptyNotice->isHidden() ? m_emptyNotice->text() : QString();
+    return m_emptyNotice ? m_emptyNotice->text() : QString();
 }
 
 void BarPage::copySelectedRow() {

@@ -6,8 +6,8 @@
 #include <QButtonGroup>
 #include <QObject>
 
+class EmptyTableNotice;
 class QAbstractButton;
-class QLabel;
 class QTableView;
 
 // The page of one bar-section family: drawing, standards bar, name and remark of the
@@ -33,13 +33,11 @@ class BarPage : public QObject {
     // The notice's box inside the table's viewport; empty while no notice is shown.
     QRect emptyNoticeGeometry() const;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     std::string readSearchKeyword();
     QAbstractButton* createStandardButton(const std::string& id, const std::string& name);
-    void showEmptyNotice(QTableView* view, const QString& text);
+    void showEmptyNotice(int subtypeId, bool search, bool empty);
+    void openWeldFamily(int weldFamilyId);
 
     QWidget* m_window;
     const CatalogueQueries& m_queries;
@@ -47,5 +45,5 @@ class BarPage : public QObject {
     QButtonGroup m_standardButtons;
     int m_currentStandardId = 0;
     bool m_searchRequested = false;
-    QLabel* m_emptyNotice = nullptr;
+    EmptyTableNotice* m_emptyNotice = nullptr;
 };

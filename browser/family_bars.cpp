@@ -34,7 +34,11 @@ QString familyButtonStyleSheet() {
                "QToolButton:hover { background: %1; }"
                "QToolButton:pressed { background: %2; }"
                "QToolButton:checked { background: %3; border-color: rgb(120, 160, 220); }"
-               "QToolButton:focus { border-color: rgb(60, 110, 200); }")
+               "QToolButton:focus { border-color: rgb(60, 110, 200); }"
+               "QToolButton[noData=\"true\"] { color: rgb(136, 148, 162);"
+               " border: 1px dashed rgb(196, 205, 216); }"
+               "QToolButton[noData=\"true\"]:checked { border: 1px solid rgb(120, 160, 220); }"
+               "QToolButton[noData=\"true\"]:focus { border-color: rgb(60, 110, 200); }")
         .arg(cssColor(rgbColor(185, 210, 245)), cssColor(rgbColor(168, 199, 246)),
              cssColor(rgbColor(203, 219, 243)));
 }
@@ -53,6 +57,13 @@ QToolButton* createSectionButton(const std::string& name, int userId) {
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::StrongFocus);
     return button;
+}
+
+void markSectionWithoutData(QAbstractButton* button) {
+    // Set before the button is polished, so the style sheet's [noData] rule applies.
+    button->setProperty("noData", true);
+    button->setAccessibleDescription(QStringLiteral("暂无数据"));
+    button->setToolTip(button->text() + QStringLiteral("（暂无数据）"));
 }
 
 QToolButton* createFamilyButton(const std::string& icon, const std::string& name,

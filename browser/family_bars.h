@@ -30,6 +30,10 @@ void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGr
 // tooltip and accessible name, the bar font, the catalogue key as user id.
 QToolButton* createSectionButton(const std::string& name, int userId);
 
+// Marks a standard button whose table the catalogue does not hold: a quieter look, and
+// "暂无数据" in its accessible description and tooltip, so the user sees it before clicking.
+void markSectionWithoutData(QAbstractButton* button);
+
 // A family button: icon (top-left 32 x 32 of the image) above the name, user id = family id.
 QToolButton* createFamilyButton(const std::string& icon, const std::string& name,
                                 const std::string& id);

@@ -419,6 +419,7 @@ void MainWindow::arrangeTabOrder() {
     add(LayoutId::SearchBox);
     add(LayoutId::SearchButton);
     add(LayoutId::SpecTableView);
+    add(LayoutId::WeldFamilyLink);
     order << m_weldPage->dimensionFields();
     for (LayoutId id :
          {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,

@@ -37,4 +37,6 @@ enum class LayoutId : int {
     CopyAreaButton = 33,     // button
     CopyWeightButton = 34,   // button
     CopySurfaceButton = 35,  // button
+    EmptyTableNotice = 40,   // text over an empty spec table: why it is empty
+    WeldFamilyLink = 41,     // button under that text: opens the weld family of like shape
 };

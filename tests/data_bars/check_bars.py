@@ -332,7 +332,39 @@ def check_grating(name, subtype, rows):
                     fail(name, subtype, code2, "钢板重量 against " + code, weight2, "more than %s" % weight)
 
 
-def check_rails(name, subtype, rows):
+RAILS = os.path.join(ROOT, "tools", "bars", "tabulated", "rails.txt")
+
+
+def rail_areas():
+    """The cross-section area (cm², as printed) each rail's source gives, by designation."""
+    areas = {}
+    with open(RAILS, encoding="utf-8") as f:
+        for line in f:
+            fields = line.split("#", 1)[0].split()
+            if len(fields) == 4 and fields[3] != "-":
+                areas[fields[1]] = fields[3]
+    return areas
+
+
+def check_rail_area(name, subtype, designation, weight_text, area_text):
+    """Weight against the printed area. Railway rails of 33 kg/m and more are computed at
+    7.83 g/cm³, so their weight is 0.783 × area within the area's printed rounding; light
+    and crane rails are 0.785 × area within 0.3 %."""
+    weight, area = float(weight_text), float(area_text)
+    number = re.fullmatch(r"(\d+)kg/m", designation)
+    if number and int(number.group(1)) >= 33:
+        slack = 0.783 * half_unit(area_text) + half_unit(weight_text)
+        if abs(weight - 0.783 * area) > slack + 1e-9:
+            fail(name, subtype, designation, "重量", weight_text,
+                 "0.783 × area %s = %.3f (± %.3f)" % (area_text, 0.783 * area, slack))
+    elif abs(weight - 0.785 * area) > 0.003 * weight:
+        fail(name, subtype, designation, "重量", weight_text,
+             "0.785 × area %s = %.3f (± 0.3 %%)" % (area_text, 0.785 * area))
+
+
+def check_rails(name, subtype, rows, areas=None):
+    if areas is None:
+        areas = rail_areas()
     keys = []
     for row in rows:
         number = float(re.search(r"\d+", row["规格"]).group(0))
@@ -340,6 +372,8 @@ def check_rails(name, subtype, rows):
         weight = float(row["重量"])
         if row["规格"].endswith("kg/m") and not 0.9 * number < weight < 1.1 * number:
             fail(name, subtype, row["规格"], "重量", row["重量"], "within 10 %% of the nominal %g kg/m" % number)
+        if row["规格"] in areas:
+            check_rail_area(name, subtype, row["规格"], row["重量"], areas[row["规格"]])
     check_ascending(name, subtype, keys, "规格")
     weights = [float(r["重量"]) for r in rows]
     for a, b, row in zip(weights, weights[1:], rows[1:]):
@@ -484,6 +518,10 @@ def self_test():
                                                             dict(规格="G325/30/100W", 钢板重量="50.9")])),
         ("rail weight", lambda: check_rails("t", 54, [dict(规格="43kg/m", 重量="54.653")])),
         ("rail order", lambda: check_rails("t", 55, [dict(规格="QU70", 重量="52.80"), dict(规格="QU80", 重量="51.69")])),
+        ("heavy rail against its area", lambda: check_rails("t", 54, [dict(规格="38kg/m", 重量="38.933")], {"38kg/m": "49.5"})),
+        ("heavy rail at 7.85", lambda: check_rails("t", 54, [dict(规格="43kg/m", 重量="44.745")], {"43kg/m": "57.0"})),
+        ("light rail against its area", lambda: check_rails("t", 54, [dict(规格="15kg/m", 重量="15.50")], {"15kg/m": "19.33"})),
+        ("crane rail against its area", lambda: check_rails("t", 55, [dict(规格="QU70", 重量="53.80")], {"QU70": "67.30"})),
         ("bolt longer", lambda: check_bolts("t", 77, [dict(规格="M16", 公称长度="45", 螺栓重量="221.3"),
                                                       dict(规格="M16", 公称长度="50", 螺栓重量="220.0")])),
         ("bolt thicker", lambda: check_bolts("t", 77, [dict(规格="M16", 公称长度="50", 螺栓重量="229.2"),
@@ -500,6 +538,9 @@ def self_test():
     good = [
         ("round", lambda: check_derived("t", 21, [dict(直径="10", 重量="0.617", 表面积="0.03142", 截面积="0.7854")])),
         ("id range", lambda: check_id_range("热轧_钢板", 44, dict(ID="139", SUBTYPEID="44"))),
+        ("heavy rail", lambda: check_rails("t", 54, [dict(规格="38kg/m", 重量="38.733"), dict(规格="43kg/m", 重量="44.653")],
+                                           {"38kg/m": "49.5", "43kg/m": "57.0"})),
+        ("light rail", lambda: check_rails("t", 54, [dict(规格="15kg/m", 重量="15.20")], {"15kg/m": "19.33"})),
         ("checkered", lambda: check_checkered("t", 44, [dict(厚度="2.5", 钢板重量="21.6"), dict(厚度="3.0", 钢板重量="25.6")])),
         ("sheet", lambda: check_sheet("t", 51, [dict(板型="YX100-600", 有效宽度="600", 展开宽度="900", 板厚="0.75", 压型钢板板重="5.299")],
                                       "板厚", "压型钢板板重", "板型")),

@@ -72,6 +72,22 @@ double halfUnit(const QString& printed) {
     return 0.5 * std::pow(10.0, -decimals(printed));
 }
 
+// A value printed too coarsely ("0.1" for 0.103) would still lie within its own half unit;
+// the tables print at least three significant digits.
+QString precise(const char* what, const QString& printed) {
+    qsizetype digits = 0;
+    bool leading = true;
+    for (QChar c : printed.trimmed()) {
+        if (!c.isDigit()) continue;
+        if (leading && c == QLatin1Char('0')) continue;
+        leading = false;
+        ++digits;
+    }
+    if (digits < 3)
+        return QStringLiteral("%1 %2 has fewer than 3 significant digits").arg(what, printed);
+    return {};
+}
+
 // Empty if the printed value is the exact value correctly rounded, else the complaint.
 QString compare(const char* what, const QString& printed, double exact) {
     const double v = number(printed);
@@ -106,6 +122,7 @@ const QHash<int, Range>& ranges() {
         {40, {25, 245, 0, 0, 1.5, 4.0}},     // GB 50018 表B.1.1-8
         {41, {21.3, 610, 0, 0, 1.2, 16}},    // GB/T 6728 round
         {25, {12, 12, 0, 0, 0.8, 0.8}},      // the one row carried over
+        {26, {12, 60, 0, 0, 0.8, 5.0}},      // cold-drawn square, the copy at hand ends at 60 x 5
         {27, {25, 160, 0, 0, 1.5, 5.0}},     // GB 50018 表B.1.1-1
         {28, {20, 500, 0, 0, 1.2, 16}},      // GB/T 6728 square
         {53, {30, 600, 20, 400, 1.5, 16}},   // GB/T 6728 rectangular
@@ -139,8 +156,9 @@ std::optional<double> zincFactor(double wall) {
 
 // Outer corner radius of a hollow section; the inner one is this less the wall.
 double outerRadius(int subtype, double t) {
-    if (subtype == 27) return 3 * t; // GB 50018 square tubes
-    if (t <= 6) return 2 * t;        // GB/T 6728
+    if (subtype == 26) return 1.5 * t; // cold-drawn square tubes
+    if (subtype == 27) return 3 * t;   // GB 50018 square tubes
+    if (t <= 6) return 2 * t;          // GB/T 6728
     if (t <= 10) return 2.5 * t;
     return 3 * t;
 }
@@ -196,6 +214,8 @@ class TstTubeRows : public QObject {
     void roundTubes();
     void hollowSections_data();
     void hollowSections();
+    void flatOvalTubes_data();
+    void flatOvalTubes();
     void noDuplicateSizes_data();
     void noDuplicateSizes();
 };
@@ -235,10 +255,11 @@ void TstTubeRows::rowCounts_data() {
     QTest::addColumn<QString>("subtype");
     QTest::addColumn<int>("rows");
     const QList<std::tuple<const char*, const char*, int>> counts = {
-        {"热轧_圆管", "33", 14},    {"热轧_圆管", "34", 14},    {"热轧_圆管", "35", 14},
-        {"热轧_圆管", "36", 1},     {"热轧_圆管", "40", 61},    {"热轧_圆管", "41", 82},
-        {"热轧方", "25", 1},        {"热轧方", "27", 22},       {"热轧方", "28", 121},
-        {"热轧_矩形管", "53", 170}, {"热轧_其他钢管", "73", 1},
+        {"热轧_圆管", "33", 14},     {"热轧_圆管", "34", 14},    {"热轧_圆管", "35", 14},
+        {"热轧_圆管", "36", 1},      {"热轧_圆管", "40", 61},    {"热轧_圆管", "41", 82},
+        {"热轧方", "25", 1},         {"热轧方", "27", 22},       {"热轧方", "28", 121},
+        {"热轧方", "26", 60},        {"热轧_矩形管", "53", 170}, {"热轧_其他钢管", "73", 1},
+        {"热轧_其他钢管", "76", 37},
     };
     for (const auto& [name, subtype, rows] : counts)
         QTest::newRow(qPrintable(QStringLiteral("%1 subtype %2").arg(name, subtype)))
@@ -377,6 +398,49 @@ void TstTubeRows::hollowSections() {
         failures << compare("surface", t.at(row, "表面积"),
                             (2 * (H + B) - (8 - 2 * kPi) * R) / 1000.0);
         failures << weightAgainstArea(t.at(row, "重量"), t.at(row, "截面积"));
+        if (subtype == 26)
+            failures << precise("area", t.at(row, "截面积"))
+                     << precise("weight", t.at(row, "重量"));
+    }
+    failures.removeAll(QString());
+    report(failures);
+}
+
+void TstTubeRows::flatOvalTubes_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("row");
+    const Table& t = table("热轧_其他钢管");
+    for (int r = 0; r < t.rows.size(); ++r) {
+        if (t.at(r, "SUBTYPEID") == QStringLiteral("76"))
+            QTest::newRow(qPrintable(QStringLiteral("热轧_其他钢管 ID %1 %2×%3")
+                                         .arg(t.at(r, "ID"), t.at(r, "型号"), t.at(r, "公称壁厚"))))
+                << QStringLiteral("热轧_其他钢管") << r;
+    }
+}
+
+// Flat-oval tubes: two half rings of outer diameter B joined by straight walls of length
+// A - B: area = pi S (B - S) + 2 S (A - B); 型号 names long × short axis.
+void TstTubeRows::flatOvalTubes() {
+    QFETCH(int, row);
+    const Table& t = table("热轧_其他钢管");
+    const QString a = t.at(row, "长轴外径"), b = t.at(row, "短轴外径"), s = t.at(row, "公称壁厚");
+    const double A = number(a), B = number(b), S = number(s);
+    QStringList failures;
+    if (t.at(row, "型号") != QStringLiteral("%1×%2").arg(a, b))
+        failures << QStringLiteral("型号 %1 for axes %2, %3").arg(t.at(row, "型号"), a, b);
+    if (!(A > B && B > 2 * S && S > 0))
+        failures << QStringLiteral("axes %1 × %2 with wall %3 are no flat oval").arg(a, b, s);
+    // The handbook table at hand: 6 × 3 × 0.8 up to 20 × 10 × 2.
+    if (!(A >= 6 && A <= 20 && B >= 3 && B <= 10 && S >= 0.8 && S <= 2))
+        failures << QStringLiteral("size %1×%2×%3 outside the table").arg(a, b, s);
+    const double area = (kPi * S * (B - S) + 2 * S * (A - B)) / 100.0;
+    failures << compare("area", t.at(row, "截面积"), area);
+    failures << compare("weight", t.at(row, "重量"), kWeightPerCm2 * area);
+    failures << weightAgainstArea(t.at(row, "重量"), t.at(row, "截面积"));
+    failures << precise("area", t.at(row, "截面积")) << precise("weight", t.at(row, "重量"));
+    for (const char* unused : {"外径", "表面积", "长边外径", "短边外径", "对边距离"}) {
+        if (!t.at(row, unused).isEmpty())
+            failures << QStringLiteral("%1 filled, not a flat-oval column").arg(unused);
     }
     failures.removeAll(QString());
     report(failures);

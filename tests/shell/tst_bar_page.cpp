@@ -3,10 +3,12 @@
 #include "browser/bar_page.h"
 #include "browser/spec_select.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableView>
 
@@ -36,6 +38,27 @@ class TestBarPage : public QObject {
     void search(const QString& keyword) {
         f.at<QLineEdit>(LayoutId::SearchBox)->setText(keyword);
         f.click(f.at<QPushButton>(LayoutId::SearchButton));
+    }
+    QPushButton* weldLink() const { return f.at<QPushButton>(LayoutId::WeldFamilyLink); }
+    // Opens the standard; false (and the row skipped) when it has rows by now, for the
+    // catalogue may have been filled since the case was written.
+    bool openEmptyStandard(int family, int subtype) {
+        openFamily(family);
+        openStandard(subtype);
+        return model()->rowCount() == 0;
+    }
+    // The darkest pixel of a button as drawn: its text colour, near enough.
+    static int darkestLightness(QWidget* button) {
+        // On white, as the page shows it; the button itself is transparent.
+        const QPixmap drawn = button->grab();
+        QImage image(drawn.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter(&image).drawPixmap(0, 0, drawn);
+        int darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                darkest = std::min(darkest, image.pixelColor(x, y).lightness());
+        return darkest;
     }
     int catalogueRowCount(const char* table) const {
         TextGrid g = f.queries.database().query(std::string("select count(*) from ") + table);
@@ -233,7 +256,8 @@ class TestBarPage : public QObject {
     void emptyNoticeFollowsTheTableWidth() {
         openFamily(19);
         openStandard(30);
-        QCOMPARE(f.window->barPage()->emptyNotice(), QStringLiteral("该标准暂无规格数据。"));
+        QVERIFY(f.window->barPage()->emptyNotice().startsWith(
+            QStringLiteral("本手册尚未收入「超厚超重H型钢」的规格表")));
         for (QSize size : {QSize(1400, 880), QSize(900, 590), QSize(1100, 700)}) {
             f.window->resize(size);
             QCoreApplication::processEvents();
@@ -241,6 +265,183 @@ class TestBarPage : public QObject {
             QCOMPARE(notice.left(), 0);
             QCOMPARE(notice.width(), view()->viewport()->width());
         }
+    }
+
+    void emptyStandardSaysWhatItIs_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("notice");
+        QTest::addColumn<QString>("link"); // empty: no weld family of like shape
+        const QString computes =
+            QStringLiteral("。\n可在焊接型钢「%1」中输入所需尺寸，计算截面积、每米重量和表面积。");
+        QTest::newRow("H section, welded H")
+            << 19 << 30
+            << QStringLiteral("本手册尚未收入「超厚超重H型钢」的规格表") + computes.arg("H型钢")
+            << QStringLiteral("用焊接「H型钢」计算");
+        QTest::newRow("rectangular tube, box")
+            << 28 << 52
+            << QStringLiteral("本手册尚未收入「热轧矩形钢管」的规格表") + computes.arg("箱型")
+            << QStringLiteral("用焊接「箱型」计算");
+        QTest::newRow("round tube, welded tube")
+            << 17 << 37
+            << QStringLiteral("本手册尚未收入「冷拔无缝钢管」的规格表") + computes.arg("圆管")
+            << QStringLiteral("用焊接「圆管」计算");
+        QTest::newRow("I-beam, no weld shape")
+            << 13 << 3
+            << QStringLiteral("本手册尚未收入「低合金轻型工字钢」的规格表，请查阅标准原文。")
+            << QString();
+    }
+    void emptyStandardSaysWhatItIs() {
+        QFETCH(int, family);
+        QFETCH(int, subtype);
+        QFETCH(QString, notice);
+        QFETCH(QString, link);
+        if (!openEmptyStandard(family, subtype)) QSKIP("the standard has rows now");
+        QCOMPARE(f.window->barPage()->emptyNotice(), notice);
+        auto* text = f.at<QLabel>(LayoutId::EmptyTableNotice);
+        QVERIFY(text && text->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name), notice);
+        QCOMPARE(weldLink()->isVisible(), !link.isEmpty());
+        if (!link.isEmpty()) {
+            QCOMPARE(weldLink()->text(), link);
+            QCOMPARE(weldLink()->accessibleName(), link);
+        }
+        // A standard with rows hides both again.
+        f.click(f.buttonsOf(LayoutId::StandardsBar).value(0));
+        if (model()->rowCount() > 0) {
+            QCOMPARE(f.window->barPage()->emptyNotice(), QString());
+            QVERIFY(!weldLink()->isVisible());
+        }
+    }
+
+    // Over a small catalogue: a standard whose rows exist but whose select fails (its shown
+    // columns name one the table lacks) must not pass for a missing one, and a missing one
+    // finds its weld family through BARTOWELD.
+    void noticeOverASmallCatalogue() {
+        CatalogueDatabase db;
+        db.build({
+            {"BARTOWELD", "\"ID\",\"BARID\",\"WELDID\"\r\n\"1\",\"19\",\"1\"\r\n"},
+            {"SECTIONTABLE",
+             "\"ID\",\"TYPE\",\"NAME\",\"ICON\",\"ICONCOUNT\",\"IMAGE\",\"NORMTABLE\",\"ORDER\"\r\n"
+             "\"1\",\"0\",\"H型钢\",\"/Image/SectionWeld/H型钢.png\",\"3\","
+             "\"/Image/SectionWeldImage/H型钢-01.png\",,\"0\"\r\n"
+             "\"19\",\"1\",\"H型钢\",\"/Image/SectionBar/H型钢.png\",\"3\","
+             "\"/Image/SectionBarImage/H型钢.png\",\"热轧H\",\"0\"\r\n"},
+            {"SUBTYPES", "\"ID\",\"NAME\",\"SECTIONID\",\"REMARK\",\"ORDER\",\"SHOWCOLS\"\r\n"
+                         "\"79\",\"列名有误\",\"19\",,\"0\",\"规格,缺列\"\r\n"
+                         "\"30\",\"未收入\",\"19\",,\"1\",\"规格\"\r\n"},
+            {"热轧H", "\"ID\",\"SUBTYPEID\",\"规格\"\r\n\"1\",\"79\",\"HW100×100\"\r\n"},
+        });
+        QVERIFY(db.loadErrors().empty());
+        const CatalogueQueries queries(db);
+        MainWindow window(queries);
+        window.resize(1000, 640);
+        window.show();
+        BarPage* page = window.barPage();
+        QCOMPARE(page->currentStandardId(), 79);
+        QCOMPARE(page->emptyNotice(), QStringLiteral("该标准的规格表无法读取。"));
+        auto* link = ui::element<QPushButton>(&window, LayoutId::WeldFamilyLink);
+        QVERIFY(!link->isVisible());
+        page->fillSpecTable(30);
+        QCOMPARE(
+            page->emptyNotice(),
+            QStringLiteral("本手册尚未收入「未收入」的规格表。\n可在焊接型钢「H型钢」中输入所需"
+                           "尺寸，计算截面积、每米重量和表面积。"));
+        QVERIFY(link->isVisible());
+        QCOMPARE(link->text(), QStringLiteral("用焊接「H型钢」计算"));
+        // Only the standard without rows is marked; the unreadable one has rows.
+        const QList<QAbstractButton*> standards =
+            ui::elementById(&window, LayoutId::StandardsBar)->findChildren<QAbstractButton*>();
+        QCOMPARE(standards.size(), 2);
+        for (QAbstractButton* button : standards) {
+            QCOMPARE(button->accessibleDescription() == QStringLiteral("暂无数据"),
+                     ui::userId(button) == 1030);
+        }
+    }
+
+    // A keyword in a standard without rows: the standard is missing, not the keyword.
+    void searchInAnEmptyStandard() {
+        if (!openEmptyStandard(28, 52)) QSKIP("the standard has rows now");
+        const QString notice = f.window->barPage()->emptyNotice();
+        search(QStringLiteral("口"));
+        QCOMPARE(f.window->barPage()->emptyNotice(), notice);
+        QVERIFY(weldLink()->isVisible());
+    }
+
+    void weldLinkOpensTheFamily_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<int>("weld");
+        QTest::addColumn<bool>("keyboard");
+        QTest::newRow("rectangular tube by mouse") << 28 << 52 << 3 << false;
+        QTest::newRow("round tube by Tab and Space") << 17 << 37 << 4 << true;
+        QTest::newRow("H section by mouse") << 19 << 30 << 1 << false;
+    }
+    void weldLinkOpensTheFamily() {
+        QFETCH(int, family);
+        QFETCH(int, subtype);
+        QFETCH(int, weld);
+        QFETCH(bool, keyboard);
+        if (!openEmptyStandard(family, subtype)) QSKIP("the standard has rows now");
+        if (keyboard) {
+            f.window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+            view()->setFocus();
+            QTest::keyClick(view(), Qt::Key_Tab);
+            QVERIFY(weldLink()->hasFocus());
+            QTest::keyClick(weldLink(), Qt::Key_Space);
+        } else {
+            QTest::mouseClick(weldLink(), Qt::LeftButton);
+        }
+        QVERIFY(f.at<QWidget>(LayoutId::WeldPage)->isVisible());
+        QVERIFY(!f.at<QWidget>(LayoutId::BarPage)->isVisible());
+        QCOMPARE(ui::userId(f.at<QPushButton>(LayoutId::CalculateButton)), 2000 + weld);
+        QVERIFY(f.buttonWithUserId(LayoutId::WeldFamilyBar, weld)->isChecked());
+        QVERIFY(!f.buttonWithUserId(LayoutId::BarFamilyBar, family)->isChecked());
+    }
+
+    // Every standard button says before a click whether its table has rows: the quieter
+    // look and "暂无数据" go with exactly the standards whose table comes up empty.
+    void emptyStandardButtonsLookQuieter_data() {
+        QTest::addColumn<int>("family");
+        for (int family : {19, 17, 28, 13, 25})
+            QTest::newRow(qPrintable(QStringLiteral("family %1").arg(family))) << family;
+    }
+    void emptyStandardButtonsLookQuieter() {
+        QFETCH(int, family);
+        openFamily(family);
+        const QList<QAbstractButton*> buttons = f.buttonsOf(LayoutId::StandardsBar);
+        QList<QAbstractButton*> filled, empty;
+        for (QAbstractButton* button : buttons) {
+            f.click(button);
+            const bool hasRows = model()->rowCount() > 0;
+            (hasRows ? filled : empty) << button;
+            QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(button);
+            QCOMPARE(iface->text(QAccessible::Name), button->text());
+            // Without a description of its own, a filled one reads its tooltip (the name).
+            const QString description = iface->text(QAccessible::Description);
+            if (hasRows)
+                QVERIFY2(!description.contains(QStringLiteral("暂无数据")),
+                         qPrintable(description));
+            else
+                QCOMPARE(description, QStringLiteral("暂无数据"));
+            QCOMPARE(button->toolTip().contains(QStringLiteral("暂无数据")), !hasRows);
+        }
+        if (filled.isEmpty() || empty.isEmpty() || buttons.size() < 3)
+            return; // the look needs a filled and an empty one, both unchecked
+        // Check a third standard, move the mouse away, and compare the two as drawn: the
+        // empty one's text is clearly lighter.
+        for (QAbstractButton* b : buttons) {
+            if (b != filled.first() && b != empty.first()) {
+                f.click(b);
+                break;
+            }
+        }
+        QTest::mouseMove(f.at<QWidget>(LayoutId::BarDrawing));
+        const int quiet = darkestLightness(empty.first());
+        const int normal = darkestLightness(filled.first());
+        QVERIFY2(quiet > normal + 40,
+                 qPrintable(QStringLiteral("empty %1, filled %2").arg(quiet).arg(normal)));
     }
 
     void tabLeavesTheTable() {

@@ -236,7 +236,8 @@ def plates():
 
 def rails():
     t = Table("热轧_钢轨", ["ID", "SUBTYPEID", "规格", "重量"])
-    for subtype, designation, weight in read_tabulated("rails.txt"):
+    # The fourth column, the source's area, is only for the row checks.
+    for subtype, designation, weight, _area in read_tabulated("rails.txt"):
         t.add(int(subtype), {"规格": designation, "重量": weight})
     return t
 

@@ -1,5 +1,6 @@
-// page_screenshots <output folder>: one PNG per family page (weld pages before and after a
-// calculation with typical dimensions), rendered the way the window paints itself.
+// page_screenshots <output folder> [WxH]: one PNG per family page (a bar family also with its first
+// standard without rows; weld pages before and after a calculation with typical dimensions),
+// rendered the way the window paints itself.
 #include "browser/bar_page.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/catalogue_queries.h"
@@ -45,13 +46,27 @@ int main(int argc, char* argv[]) {
 
     CatalogueQueries queries(CatalogueDatabase::instance());
     MainWindow window(queries);
-    window.resize(1200, 760);
+    // An optional second argument sets the window size, such as 900x590 (the minimum).
+    const QStringList size =
+        argc > 2 ? QString::fromLocal8Bit(argv[2]).split(QLatin1Char('x')) : QStringList();
+    window.resize(size.size() == 2 ? size[0].toInt() : 1200,
+                  size.size() == 2 ? size[1].toInt() : 760);
     window.show();
     QCoreApplication::processEvents();
 
     for (QAbstractButton* b : buttonsOf(&window, LayoutId::BarFamilyBar)) {
         b->click();
         save(&window, QStringLiteral("%1/bar_%2.png").arg(out).arg(ui::userId(b)));
+        // The family's first standard without rows, with its notice.
+        for (QAbstractButton* standard : buttonsOf(&window, LayoutId::StandardsBar)) {
+            if (!standard->property("noData").toBool()) continue;
+            standard->click();
+            save(&window, QStringLiteral("%1/bar_%2_empty_%3.png")
+                              .arg(out)
+                              .arg(ui::userId(b))
+                              .arg(ui::userId(standard) - 1000));
+            break;
+        }
     }
 
     // Typical dimensions in mm for every name a weld family uses.

@@ -65,6 +65,18 @@ def fixed(value, decimals):
     return str(Decimal(repr(value)).quantize(quantum, rounding=ROUND_HALF_UP))
 
 
+def significant(value, digits, max_decimals):
+    """value rounded half away from zero to `digits` significant digits, at most `max_decimals`
+    decimals: how tables that print 0.347 and 10.57 side by side round."""
+    places = digits - 1 - math.floor(math.log10(abs(value))) if value else max_decimals
+    return fixed(value, max(0, min(max_decimals, places)))
+
+
+def printed(value, style):
+    """A derived value printed in the table's style: a number of decimals, or a function."""
+    return style(value) if callable(style) else fixed(value, style)
+
+
 def decimals_of(text):
     text = text.strip()
     return len(text.split(".")[1]) if "." in text else 0
@@ -121,6 +133,18 @@ def radii_gb50018(t):
     return 3 * t, 2 * t
 
 
+def radii_cold_drawn(t):
+    """Corner radii every printed area of the cold-drawn square tubes fits: outer 1.5t, inner 0.5t."""
+    return 1.5 * t, 0.5 * t
+
+
+def flat_oval(A, B, S):
+    """Weight (kg/m) and area (cm²) of a flat-oval tube: two half rings of outer diameter B joined
+    by two straight walls of length A - B."""
+    area = (math.pi * S * (B - S) + 2 * S * (A - B)) / 100.0
+    return area * WEIGHT_PER_CM2, area
+
+
 # --- subtypes --------------------------------------------------------------------------------
 # Each builder returns (subtype, rows without ID, size keys for the duplicate check).
 
@@ -160,19 +184,20 @@ def round_series(file, d_col, subtype, w_dec, a_dec, problems):
     return rows, keys
 
 
-def square_series(file, side_col, radii, subtype, w_dec, a_dec, problems):
+def square_series(file, side_col, radii, subtype, w_dec, a_dec, problems, wall_col="t"):
     rows, keys = [], []
     for r in read_series(file):
-        B, t = float(r[side_col]), float(r["t"])
+        wall = r[wall_col]
+        B, t = float(r[side_col]), float(wall)
         weight, area, surface = hollow_section(B, B, t, *radii(t))
-        name = f"口{dim(r[side_col])}×{dim(r['t'])}"
+        name = f"口{dim(r[side_col])}×{dim(wall)}"
         where = f"{file} {name}"
         note = r.get("note") or ""
         check_printed(problems, where, "weight", weight, r.get("printed_weight") or "", note)
         check_printed(problems, where, "area", area, r.get("printed_area") or "", note)
-        rows.append([str(subtype), name, fixed(weight, w_dec), fixed(surface, 3),
-                     fixed(area, a_dec), dim(r[side_col]), dim(r["t"])])
-        keys.append((Decimal(r[side_col]), Decimal(r["t"])))
+        rows.append([str(subtype), name, printed(weight, w_dec), fixed(surface, 3),
+                     printed(area, a_dec), dim(r[side_col]), dim(wall)])
+        keys.append((Decimal(r[side_col]), Decimal(wall)))
     return rows, keys
 
 
@@ -188,6 +213,35 @@ def rect_series(file, radii, subtype, w_dec, a_dec, problems):
         rows.append([str(subtype), name, fixed(weight, w_dec), fixed(surface, 3),
                      fixed(area, a_dec), dim(r["H"]), dim(r["B"]), dim(r["t"])])
         keys.append((Decimal(r["H"]), Decimal(r["B"]), Decimal(r["t"])))
+    return rows, keys
+
+
+def three_digits(value):
+    """Three significant digits, as the flat-oval table prints 0.0811 and 0.903."""
+    return significant(value, 3, 4)
+
+
+def four_digits(value):
+    """Four significant digits, at most three decimals: 0.347 and 10.57."""
+    return significant(value, 4, 3)
+
+
+def flat_oval_series(file, subtype, problems):
+    """Flat-oval tubes: 型号 is long × short axis, as the catalogue names its other shaped tubes;
+    the wall stands in its own column."""
+    rows, keys = [], []
+    for r in read_series(file):
+        A, B, S = float(r["A"]), float(r["B"]), float(r["S"])
+        weight, area = flat_oval(A, B, S)
+        where = f"{file} {dim(r['A'])}×{dim(r['B'])}×{dim(r['S'])}"
+        note = r.get("note") or ""
+        check_printed(problems, where, "weight", weight, r.get("printed_weight") or "", note)
+        check_printed(problems, where, "area", area, r.get("printed_area") or "", note)
+        # 外径, 公称壁厚, 重量, 截面积, 表面积, 长边外径, 短边外径, 长轴外径, 短轴外径, 型号, 对边距离
+        rows.append([str(subtype), "", dim(r["S"]), printed(weight, three_digits),
+                     printed(area, three_digits),
+                     "", "", "", dim(r["A"]), dim(r["B"]), f"{dim(r['A'])}×{dim(r['B'])}", ""])
+        keys.append((Decimal(r["A"]), Decimal(r["B"]), Decimal(r["S"])))
     return rows, keys
 
 
@@ -209,12 +263,17 @@ def plan(problems):
                                        problems)),
             (28, lambda: square_series("gbt6728-2017_square.csv", "B", radii_gbt6728, 28, 3, 3,
                                        problems)),
+            # After the others, so that their row ids stay as they were.
+            (26, lambda: square_series("gbt3094_cold_drawn_square.csv", "A", radii_cold_drawn, 26,
+                                       3, four_digits, problems,
+                                       wall_col="S")),
         ],
         "热轧_矩形管": [
             (53, lambda: rect_series("gbt6728-2017_rect.csv", radii_gbt6728, 53, 3, 3, problems)),
         ],
         "热轧_其他钢管": [
             (73, "carried"),
+            (76, lambda: flat_oval_series("cold_drawn_flat_oval.csv", 76, problems)),
         ],
     }
 
