@@ -18,6 +18,19 @@ QString withoutExtension(const QString& path) {
     return dot > slash ? path.left(dot) : path;
 }
 
+} // namespace
+
+QString rasterPath(const QString& svgResourcePath, int pixels) {
+    // ":/Image/SectionBar/H型钢.svg" -> ":/raster/Image/SectionBar/H型钢@64.png"
+    if (!svgResourcePath.startsWith(QStringLiteral(":/")) ||
+        !svgResourcePath.endsWith(QStringLiteral(".svg")))
+        return {};
+    return QStringLiteral(":/raster/") + svgResourcePath.mid(2, svgResourcePath.size() - 6) +
+           QStringLiteral("@%1.png").arg(pixels);
+}
+
+namespace {
+
 class SvgIconEngine final : public QIconEngine {
   public:
     SvgIconEngine(QString resourcePath, QSize logicalSize)
@@ -38,6 +51,11 @@ class SvgIconEngine final : public QIconEngine {
     // so rendering at the requested size is what keeps the icon sharp.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
         if (size.isEmpty()) return QPixmap();
+        // The bitmap rendered at build time from the same source, where there is one.
+        if (mode == QIcon::Normal && size.width() == size.height()) {
+            QPixmap prerendered(rasterPath(m_path, size.width()));
+            if (!prerendered.isNull()) return prerendered;
+        }
         QPixmap result(size);
         result.fill(Qt::transparent);
         {

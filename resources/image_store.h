@@ -32,3 +32,8 @@ QSize imageNaturalSize(const QString& path);
 
 // Resource paths of all built-in images, sorted.
 QStringList builtInImages();
+
+// The resource path of the bitmap rendered at build time for an SVG resource at pixels ×
+// pixels (":/raster/Image/...@64.png"); such a bitmap exists for the icons the first frame
+// paints. Empty for a path that is not an SVG resource.
+QString rasterPath(const QString& svgResourcePath, int pixels);

@@ -41,7 +41,9 @@ QSize expectedSize(const QString& path) {
     return QSize(16, 16);
 }
 
-CatalogueDatabase& catalogue() { return CatalogueDatabase::instance(); }
+CatalogueDatabase& catalogue() {
+    return CatalogueDatabase::instance();
+}
 
 } // namespace
 
@@ -168,6 +170,25 @@ void TestImageStore::iconsRenderAtAnyRatio() {
     QCOMPARE(pixmap.size(), size * ratio);
     QCOMPARE(pixmap.devicePixelRatio(), ratio);
     QVERIFY(opaquePixels(pixmap.toImage()) > 0);
+    // At the sizes the first frame paints, the icon comes from a bitmap rendered at build
+    // time; it must be the picture the vector source gives, up to PNG's alpha rounding.
+    QVERIFY2(!QPixmap(rasterPath(resolveImagePath(path), size.width() * ratio)).isNull(),
+             "no bitmap for a first-frame icon");
+    const QImage live =
+        loadImage(path, size, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage shown = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(shown.size(), live.size());
+    int worst = 0;
+    for (int y = 0; y < live.height(); ++y)
+        for (int x = 0; x < live.width(); ++x) {
+            const QRgb a = live.pixel(x, y), b = shown.pixel(x, y);
+            if (qAlpha(a) == 0 && qAlpha(b) == 0) continue;
+            worst = std::max({worst, std::abs(qAlpha(a) - qAlpha(b)),
+                              qAlpha(a) < 16 ? 0 : std::abs(qRed(a) - qRed(b)),
+                              qAlpha(a) < 16 ? 0 : std::abs(qGreen(a) - qGreen(b)),
+                              qAlpha(a) < 16 ? 0 : std::abs(qBlue(a) - qBlue(b))});
+        }
+    QVERIFY2(worst <= 8, qPrintable(QStringLiteral("largest difference %1").arg(worst)));
     // painted four times larger it is drawn from the vector source, not scaled up
     QImage canvas(size * 4, QImage::Format_ARGB32_Premultiplied);
     canvas.fill(Qt::transparent);
@@ -186,6 +207,7 @@ void TestImageStore::missingImageGivesNull() {
     QVERIFY(loadImage(missing, QSize(32, 32), 2.0).isNull());
     QVERIFY(loadImage(QString(), QSize(), 1.0).isNull());
     QVERIFY(loadIcon(missing, QSize(16, 16)).isNull());
+    QVERIFY(rasterPath(QStringLiteral("/Image/关闭.png"), 16).isEmpty());
     QVERIFY(!imageNaturalSize(missing).isValid());
 }
 
