@@ -364,7 +364,10 @@ QWidget* MainWindow::buildWeldPage() {
     results->setHorizontalSpacing(8);
     r = 0;
     for (const auto& row : rows) {
-        results->addWidget(new QLabel(row.caption + QStringLiteral("：")), r, 0);
+        auto* caption = new QLabel(row.caption + QStringLiteral("："));
+        // The weld page names the weight and surface per piece for the balls.
+        caption->setObjectName(QStringLiteral("resultCaption%1").arg(r));
+        results->addWidget(caption, r, 0);
         auto* result = textLine(row.result, row.caption + QStringLiteral("结果"),
                                 QStringLiteral("resultLine"));
         result->setMinimumWidth(160);

@@ -15,6 +15,10 @@ bool containsName(const std::string& text, const std::string& name) {
 
 } // namespace
 
+bool weighsPerPiece(const std::string& weightFormula) {
+    return !weightFormula.empty() && !containsName(weightFormula, "l");
+}
+
 double roundHalfUp(double x, int n) {
     if (x == 0) return x;
     const double scale = std::pow(10.0, n);
@@ -85,7 +89,7 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
         formulas[2] = stripLineBreaks(grid.cell(1, 4));
     }
 
-    const bool perPiece = !formulas[1].empty() && !containsName(formulas[1], "l");
+    const bool perPiece = weighsPerPiece(formulas[1]);
     const char* const units[3] = {"c㎡", perPiece ? "Kg/个" : "Kg/m", perPiece ? "㎡/个" : "㎡/m"};
     std::string* const lines[3] = {&result.areaLine, &result.weightLine, &result.surfaceLine};
     for (int k = 0; k < 3; ++k) {

@@ -21,6 +21,10 @@ struct WeldCalculation {
     std::string areaNote;
 };
 
+// True when the weight formula does not use the length l: the family (a ball) weighs one
+// piece, and its weight and surface are per piece.
+bool weighsPerPiece(const std::string& weightFormula);
+
 // The text a result line shows where the family has no formula for it.
 inline const std::string noResultText = "—";
 inline const std::string outOfRangeMessage = "计算结果超出范围，请检查输入的尺寸";

@@ -149,6 +149,22 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
     }
 
     const TextGrid formulas = m_queries.weldFormulasOfFamily(family);
+    const bool perPiece =
+        formulas.rowCount >= 2 && formulas.columnCount >= 5 && weighsPerPiece(formulas.cell(1, 3));
+    const QString captions[] = {
+        QStringLiteral("截面积："),
+        perPiece ? QStringLiteral("每个重量：") : QStringLiteral("每米重量："),
+        perPiece ? QStringLiteral("每个表面积：") : QStringLiteral("每米表面积：")};
+    const LayoutId resultLines[] = {LayoutId::AreaResultLine, LayoutId::WeightResultLine,
+                                    LayoutId::SurfaceResultLine};
+    for (int r = 0; r < 3; ++r) {
+        if (auto* caption = m_window->findChild<QLabel*>(QStringLiteral("resultCaption%1").arg(r)))
+            caption->setText(captions[r]);
+        if (r > 0) {
+            if (auto* line = ui::element<QLabel>(m_window, resultLines[r]))
+                line->setAccessibleDescription(captions[r].chopped(1) + QStringLiteral("结果"));
+        }
+    }
     std::string area, weight, surface;
     if (formulas.rowCount >= 2 && formulas.columnCount >= 5) {
         area =

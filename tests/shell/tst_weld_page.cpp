@@ -159,6 +159,8 @@ class TestWeldPage : public QObject {
         chooseMaterial(0);
         calculate();
         QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("20.749Kg/个"));
+        QCOMPARE(f.window->findChild<QLabel*>("resultCaption1")->text(),
+                 QStringLiteral("每个重量："));
         QCOMPARE(f.text(LayoutId::SurfaceResultLine), QStringLiteral("0.283㎡/个"));
         auto* area = f.at<QLabel>(LayoutId::AreaResultLine);
         QCOMPARE(area->text(), QStringLiteral("—"));
@@ -172,6 +174,8 @@ class TestWeldPage : public QObject {
         type("b", "200");
         calculate();
         QCOMPARE(area->text(), QStringLiteral("20c㎡"));
+        QCOMPARE(f.window->findChild<QLabel*>("resultCaption1")->text(),
+                 QStringLiteral("每米重量："));
         QVERIFY(area->toolTip().isEmpty());
         QVERIFY(f.at<QPushButton>(LayoutId::CopyAreaButton)->isEnabled());
     }
