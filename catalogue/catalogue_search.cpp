@@ -80,7 +80,7 @@ void CatalogueSearch::plan() const {
             standard.headers.push_back(cached->second);
         }
         auto [it, added] = tableIndex.emplace(tableName, m_tables.size());
-        if (added) m_tables.push_back(Table{tableName, {}, {}, {}});
+        if (added) m_tables.push_back(Table{tableName, {}, {}, {}, {}});
         Table& table = m_tables[it->second];
         table.standards.push_back(m_standards.size());
         for (const std::string& column : standard.columns) {
@@ -90,13 +90,31 @@ void CatalogueSearch::plan() const {
         }
         m_standards.push_back(std::move(standard));
     }
+    // Where each row stands in its standard's table: the unfiltered select yields a
+    // standard's rows in rowid order.
+    for (Table& table : m_tables) {
+        const TextGrid rows = db.query("select SUBTYPEID, rowid from " + quoted(table.name));
+        for (int r = 1; r < rows.rowCount && rows.columnCount == 2; ++r)
+            table.rowids[rows.cell(r, 0)].push_back(std::atoll(rows.cell(r, 1).c_str()));
+        for (auto& [subtype, rowids] : table.rowids)
+            std::sort(rowids.begin(), rowids.end());
+    }
+}
+
+int CatalogueSearch::positionOf(const Table& table, const std::string& subtypeId,
+                                const std::string& rowid) {
+    auto found = table.rowids.find(subtypeId);
+    if (found == table.rowids.end()) return 0;
+    const std::vector<long long>& rowids = found->second;
+    return static_cast<int>(
+        std::lower_bound(rowids.begin(), rowids.end(), std::atoll(rowid.c_str())) - rowids.begin());
 }
 
 namespace {
 
 // One statement over one spec table: the standard of each row decides which of its
-// columns are matched, and the row's position among its standard's rows comes along so
-// that the row can be found again in the unfiltered table.
+// columns are matched; the rowid comes along so that the row can be found again in the
+// standard's unfiltered table.
 std::string
 tableSql(const std::string& table, const std::vector<std::string>& columns,
          const std::vector<std::pair<int, const std::vector<std::string>*>>& standards) {
@@ -110,10 +128,8 @@ tableSql(const std::string& table, const std::vector<std::string>& columns,
             match += (match.empty() ? "" : " or ") + quoted(column) + " like '%' || ?1 || '%'";
         cases += " when SUBTYPEID=" + std::to_string(subtypeId) + " then (" + match + ")";
     }
-    return "select SUBTYPEID, pos" + list +
-           " from (select SUBTYPEID, row_number() over (partition by SUBTYPEID order by rowid) - 1"
-           " as pos" +
-           list + " from " + quoted(table) + ") where case" + cases + " else 0 end";
+    return "select SUBTYPEID, rowid" + list + " from " + quoted(table) + " where case" + cases +
+           " else 0 end";
 }
 
 } // namespace
@@ -155,7 +171,7 @@ CatalogueSearchResult CatalogueSearch::search(const std::string& keyword) const 
             if (found == bySubtype.end()) continue;
             const Standard& standard = m_standards[found->second];
             SearchRow row;
-            row.position = std::atoi(grid.cell(r, 1).c_str());
+            row.position = positionOf(table, grid.cell(r, 0), grid.cell(r, 1));
             for (const std::string& column : standard.columns) {
                 const size_t k = static_cast<size_t>(
                     std::find(table.columns.begin(), table.columns.end(), column) -
@@ -195,7 +211,7 @@ void CatalogueSearch::searchStandardAlone(const Table& table, const Standard& st
     }
     for (int r = 1; r < grid.rowCount; ++r) {
         SearchRow row;
-        row.position = std::atoi(grid.cell(r, 1).c_str());
+        row.position = positionOf(table, grid.cell(r, 0), grid.cell(r, 1));
         for (size_t k = 0; k < standard.columns.size(); ++k)
             row.values.push_back(grid.cell(r, 2 + static_cast<int>(k)));
         group.rows.push_back(std::move(row));

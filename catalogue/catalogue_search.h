@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogue_queries.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -56,7 +57,10 @@ class CatalogueSearch {
         std::vector<size_t> standards;    // indexes into m_standards
         std::vector<std::string> columns; // every column shown by one of its standards
         std::string sql;                  // the one statement for the whole table
+        std::map<std::string, std::vector<long long>> rowids; // per SUBTYPEID, ascending
     };
+    static int positionOf(const Table& table, const std::string& subtypeId,
+                          const std::string& rowid);
 
     void plan() const;
     void searchStandardAlone(const Table& table, const Standard& standard,
