@@ -3,6 +3,7 @@
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "browser/spec_select.h"
+#include "catalogue/catalogue_search.h"
 #include "ui/ui_toolkit.h"
 #include "weld/text_helpers.h"
 
@@ -51,7 +52,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
 QAbstractButton* BarPage::createStandardButton(const std::string& id, const std::string& name) {
     QToolButton* button = createSectionButton(name, std::atoi(id.c_str()) + 1000);
     button->setMinimumSize(50, 28);
-    m_standardButtons.addButton(button);
+    m_standardButtons.addButton(button, std::atoi(id.c_str()) + 1000);
     connect(button, &QToolButton::clicked, this, [this, button] { onStandardClick(button); });
     return button;
 }
@@ -83,9 +84,16 @@ void BarPage::fillSpecTable(int subtypeId) {
         line->setText(ui::toQt(remark));
 
     std::string keyword;
-    const bool search = m_searchRequested;
+    bool search = m_searchRequested;
     if (search) keyword = readSearchKeyword();
     m_searchRequested = false;
+    // A keyword longer than a LIKE pattern may be would fail the select and look like
+    // "nothing found"; it is refused with a message and the table shows every row.
+    if (const std::string refusal = keywordLengthRefusal(m_queries.database(), keyword);
+        search && !refusal.empty()) {
+        ui::showMessage(m_window, ui::toQt(refusal));
+        search = false;
+    }
     const TextGrid grid = runSpecSelect(
         m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
 
@@ -117,6 +125,7 @@ void BarPage::fillSpecTable(int subtypeId) {
         }
         view->scrollToTop();
     }
+    emit tableFilled(subtypeId);
 }
 
 void BarPage::showEmptyNotice(QTableView* view, const QString& text) {
@@ -165,4 +174,15 @@ void BarPage::copySelectedRow() {
     const QString text = ui::toQt(formatCopiedRow(name, headers, values));
     QGuiApplication::clipboard()->setText(text);
     ui::showMessage(m_window, QStringLiteral("已复制到剪辑版：") + text);
+}
+
+void BarPage::showStandardRow(int subtypeId, int position) {
+    if (QAbstractButton* button = m_standardButtons.button(subtypeId + 1000))
+        button->setChecked(true);
+    fillSpecTable(subtypeId);
+    auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
+    if (!view || position < 0 || position >= m_model.rowCount()) return;
+    view->selectRow(position);
+    view->scrollTo(m_model.index(position, 1), QAbstractItemView::PositionAtCenter);
+    view->setFocus();
 }

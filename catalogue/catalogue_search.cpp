@@ -44,9 +44,22 @@ int CatalogueSearchResult::rowCount() const {
     return n;
 }
 
+namespace {
+// The pattern is the keyword between two "%".
+int longestKeywordOf(const CatalogueDatabase& database) {
+    return std::max(0, database.likePatternLimit() - 2);
+}
+} // namespace
+
 int CatalogueSearch::longestKeyword() const {
-    // The pattern is the keyword between two "%".
-    return std::max(0, m_queries.database().likePatternLimit() - 2);
+    return longestKeywordOf(m_queries.database());
+}
+
+std::string keywordLengthRefusal(const CatalogueDatabase& database, const std::string& keyword) {
+    const int longest = longestKeywordOf(database);
+    if (keyword.size() <= static_cast<size_t>(longest)) return {};
+    return "关键字过长（" + std::to_string(keyword.size()) + " 字节），最多 " +
+           std::to_string(longest) + " 字节，请缩短后再搜索。";
 }
 
 void CatalogueSearch::plan() const {
@@ -140,12 +153,8 @@ CatalogueSearchResult CatalogueSearch::search(const std::string& keyword) const 
         result.refusal = "请先输入要搜索的关键字。";
         return result;
     }
-    const int longest = longestKeyword();
-    if (keyword.size() > static_cast<size_t>(longest)) {
-        result.refusal = "关键字过长（" + std::to_string(keyword.size()) + " 字节），最多 " +
-                         std::to_string(longest) + " 字节，请缩短后再搜索。";
-        return result;
-    }
+    result.refusal = keywordLengthRefusal(m_queries.database(), keyword);
+    if (!result.refusal.empty()) return result;
     plan();
     CatalogueDatabase& db = m_queries.database();
     std::vector<SearchGroup> groups(m_standards.size());

@@ -74,6 +74,10 @@ class CatalogueSearch {
     mutable std::vector<Table> m_tables;
 };
 
+// The message for a keyword longer than the database's LIKE patterns allow, or the empty
+// text when the keyword can be searched.
+std::string keywordLengthRefusal(const CatalogueDatabase& database, const std::string& keyword);
+
 // Texts of the results list: "family › standard（N 条）" and one row's shown values.
 std::string searchGroupTitle(const SearchGroup& group);
 std::string searchRowText(const SearchGroup& group, const SearchRow& row);

@@ -1,12 +1,13 @@
 #include "shell/main_window.h"
 
+#include "browser/all_standards_search.h"
 #include "browser/bar_page.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "calendar/calendar_strip.h"
 #include "resources/image_store.h"
-#include "ui/ui_toolkit.h"
 #include "shell/window_controls.h"
+#include "ui/ui_toolkit.h"
 #include "weld/weld_page.h"
 
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -111,10 +113,23 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     view->horizontalHeader()->viewport()->installEventFilter(this);
     auto* copy = new QShortcut(QKeySequence::Copy, view, nullptr, nullptr, Qt::WidgetShortcut);
     connect(copy, &QShortcut::activated, m_barPage, [this] { m_barPage->copySelectedRow(); });
-    connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked,
-            m_barPage, &BarPage::onSearchClick);
-    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed, m_barPage,
-            &BarPage::onSearchClick);
+    m_allStandardsSearch = new AllStandardsSearch(this, m_queries, this);
+    auto search = [this] {
+        if (m_allStandardsSearch->searchesAllStandards())
+            m_allStandardsSearch->run();
+        else
+            m_barPage->onSearchClick();
+    };
+    connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked, this,
+            search);
+    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed, this,
+            search);
+    connect(ui::element<QComboBox>(this, LayoutId::SearchScopeBox), &QComboBox::currentIndexChanged,
+            this, &MainWindow::onSearchScopeChange);
+    // Any fill of the table, by a standard, a family or a search, puts the table back.
+    connect(m_barPage, &BarPage::tableFilled, m_allStandardsSearch, &AllStandardsSearch::showTable);
+    connect(m_allStandardsSearch, &AllStandardsSearch::openRequested, this,
+            &MainWindow::openStandardRow);
 
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
     slider->setRange(0, 155);
@@ -155,6 +170,25 @@ QWidget* MainWindow::element(LayoutId id) const {
 void MainWindow::onWindowTimer() {
     if (auto* clock = ui::element<QLabel>(this, LayoutId::ClockLine))
         clock->setText(ui::toQt(clockLineText(QDateTime::currentDateTime())));
+}
+
+void MainWindow::onSearchScopeChange() {
+    const bool all = m_allStandardsSearch->searchesAllStandards();
+    if (auto* box = ui::element<QLineEdit>(this, LayoutId::SearchBox))
+        box->setPlaceholderText(all ? QStringLiteral("输入规格或数值，回车搜索全部标准")
+                                    : QStringLiteral("输入规格或数值，回车搜索当前标准"));
+    if (!all) m_allStandardsSearch->showTable();
+}
+
+void MainWindow::openStandardRow(int familyId, int subtypeId, int position) {
+    for (QAbstractButton* button : m_familyButtons.buttons()) {
+        if (ui::userId(button) != familyId ||
+            !ui::elementById(this, LayoutId::BarFamilyBar)->isAncestorOf(button))
+            continue;
+        button->click();
+        m_barPage->showStandardRow(subtypeId, position);
+        return;
+    }
 }
 
 QWidget* MainWindow::buildTitleStrip() {
@@ -255,6 +289,10 @@ QWidget* MainWindow::buildBarPage() {
     box->setPlaceholderText(QStringLiteral("输入规格或数值，回车搜索当前标准"));
     box->setClearButtonEnabled(true);
     searchRow->addWidget(box, 1);
+    auto* scope = tagged(new QComboBox, LayoutId::SearchScopeBox, QStringLiteral("搜索范围"));
+    scope->addItems({QStringLiteral("当前标准"), QStringLiteral("全部标准")});
+    scope->setToolTip(QStringLiteral("只搜索当前标准，或搜索全部标准"));
+    searchRow->insertWidget(0, scope);
     auto* search = tagged(new QPushButton(QStringLiteral("搜索")), LayoutId::SearchButton,
                           QStringLiteral("搜索"));
     searchRow->addWidget(search);
@@ -277,6 +315,15 @@ QWidget* MainWindow::buildBarPage() {
     view->setTabKeyNavigation(false);
     view->setToolTip(QStringLiteral("双击一行或按 Ctrl+C 复制该行"));
     tableLayout->addWidget(view);
+    auto* results =
+        tagged(new QTreeView, LayoutId::SearchResultsView, QStringLiteral("全部标准搜索结果"));
+    results->setHeaderHidden(true);
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->setUniformRowHeights(true);
+    results->setExpandsOnDoubleClick(false); // a double-click opens the standard
+    results->setToolTip(QStringLiteral("回车或双击打开该规格所在的标准"));
+    results->hide();
+    tableLayout->addWidget(results);
     right->addWidget(tableArea, 1);
     layout->addLayout(right, 1);
 
@@ -414,9 +461,11 @@ void MainWindow::arrangeTabOrder() {
     addButtons(LayoutId::WeldFamilyBar);
     // Hidden controls drop out of the chain, so both pages can stand in it.
     addButtons(LayoutId::StandardsBar);
+    add(LayoutId::SearchScopeBox);
     add(LayoutId::SearchBox);
     add(LayoutId::SearchButton);
     add(LayoutId::SpecTableView);
+    add(LayoutId::SearchResultsView);
     order << m_weldPage->dimensionFields();
     for (LayoutId id :
          {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QWidget>
 
+class AllStandardsSearch;
 class BarPage;
 class WeldPage;
 
@@ -21,6 +22,10 @@ class MainWindow : public QWidget {
     QWidget* element(LayoutId id) const;
     BarPage* barPage() const { return m_barPage; }
     WeldPage* weldPage() const { return m_weldPage; }
+    AllStandardsSearch* allStandardsSearch() const { return m_allStandardsSearch; }
+
+    // Opens a bar family and one of its standards with the row at the position selected.
+    void openStandardRow(int familyId, int subtypeId, int position);
 
     // Rewrites the clock line; the one-second timer calls it.
     void onWindowTimer();
@@ -38,12 +43,14 @@ class MainWindow : public QWidget {
     QWidget* buildStatusStrip();
     // Tab follows the page: title strip, family bars, then the page on show.
     void arrangeTabOrder();
+    void onSearchScopeChange();
     Qt::Edges edgesAt(const QPoint& pos) const;
 
     const CatalogueQueries& m_queries;
     QButtonGroup m_familyButtons;
     BarPage* m_barPage = nullptr;
     WeldPage* m_weldPage = nullptr;
+    AllStandardsSearch* m_allStandardsSearch = nullptr;
     QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;

@@ -37,4 +37,6 @@ enum class LayoutId : int {
     CopyAreaButton = 33,     // button
     CopyWeightButton = 34,   // button
     CopySurfaceButton = 35,  // button
+    SearchScopeBox = 70,     // combo box: search the current standard or all standards
+    SearchResultsView = 71,  // tree: rows found in all standards, grouped by standard
 };

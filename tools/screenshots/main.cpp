@@ -1,5 +1,8 @@
-// page_screenshots <output folder>: one PNG per family page (weld pages before and after a
-// calculation with typical dimensions), rendered the way the window paints itself.
+// page_screenshots <output folder> [search]: one PNG per family page (weld pages before and
+// after a calculation with typical dimensions), rendered the way the window paints itself.
+// With "search": the search across all standards and an opened result, at 1200 x 760 and
+// at the minimum size.
+#include "browser/all_standards_search.h"
 #include "browser/bar_page.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/catalogue_queries.h"
@@ -15,6 +18,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTreeView>
 #include <cstdio>
 #include <map>
 
@@ -48,6 +53,23 @@ int main(int argc, char* argv[]) {
     window.resize(1200, 760);
     window.show();
     QCoreApplication::processEvents();
+
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("search")) {
+        for (QSize size : {QSize(1200, 760), QSize(900, 590)}) {
+            window.resize(size);
+            const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            ui::element<QComboBox>(&window, LayoutId::SearchScopeBox)->setCurrentIndex(1);
+            ui::element<QLineEdit>(&window, LayoutId::SearchBox)->setText(QStringLiteral("HN"));
+            ui::element<QPushButton>(&window, LayoutId::SearchButton)->click();
+            save(&window, QStringLiteral("%1/search_all_%2.png").arg(out, tag));
+            auto* results = ui::element<QTreeView>(&window, LayoutId::SearchResultsView);
+            const QModelIndex hit = results->model()->index(30, 0, results->model()->index(0, 0));
+            results->setCurrentIndex(hit);
+            QTest::keyClick(results, Qt::Key_Return);
+            save(&window, QStringLiteral("%1/search_opened_%2.png").arg(out, tag));
+        }
+        return 0;
+    }
 
     for (QAbstractButton* b : buttonsOf(&window, LayoutId::BarFamilyBar)) {
         b->click();
