@@ -292,7 +292,11 @@ QWidget* MainWindow::buildBarPage() {
     auto* scope = tagged(new QComboBox, LayoutId::SearchScopeBox, QStringLiteral("搜索范围"));
     scope->addItems({QStringLiteral("当前标准"), QStringLiteral("全部标准")});
     scope->setToolTip(QStringLiteral("只搜索当前标准，或搜索全部标准"));
-    searchRow->insertWidget(0, scope);
+    // On Linux a screen reader reads a combo box by its value; the label names it.
+    auto* scopeCaption = new QLabel(QStringLiteral("范围"));
+    scopeCaption->setBuddy(scope);
+    searchRow->insertWidget(0, scopeCaption);
+    searchRow->insertWidget(1, scope);
     auto* search = tagged(new QPushButton(QStringLiteral("搜索")), LayoutId::SearchButton,
                           QStringLiteral("搜索"));
     searchRow->addWidget(search);
