@@ -6,19 +6,24 @@
 #include "browser/flow_layout.h"
 #include "calendar/calendar_strip.h"
 #include "resources/image_store.h"
+#include "shell/remembered_state.h"
 #include "shell/window_controls.h"
 #include "ui/ui_toolkit.h"
+#include "weld/materials.h"
 #include "weld/weld_page.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QSlider>
 #include <QTableView>
@@ -102,6 +107,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
             arrangeTabOrder();
         },
         [this](QAbstractButton* b) {
+            m_barFamilyId = ui::userId(b);
             m_barPage->showBarPage(b);
             arrangeTabOrder();
         });
@@ -134,8 +140,10 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
     slider->setRange(0, 155);
     slider->setValue(100); // no opacity change until the user moves it
-    connect(slider, &QSlider::valueChanged, this,
-            [this](int position) { onTransparencyChange(this, position); });
+    connect(slider, &QSlider::valueChanged, this, [this](int position) {
+        m_opacityChosen = true;
+        onTransparencyChange(this, position);
+    });
 
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &MainWindow::onWindowTimer);
@@ -170,6 +178,61 @@ QWidget* MainWindow::element(LayoutId id) const {
 void MainWindow::onWindowTimer() {
     if (auto* clock = ui::element<QLabel>(this, LayoutId::ClockLine))
         clock->setText(ui::toQt(clockLineText(QDateTime::currentDateTime())));
+}
+
+void MainWindow::restoreState(QSettings& settings) {
+    const RememberedState state = readRememberedState(settings);
+    if (state.searchAllStandards)
+        ui::element<QComboBox>(this, LayoutId::SearchScopeBox)->setCurrentIndex(1);
+    const auto& materials = materialTable();
+    for (size_t i = 0; i < materials.size(); ++i) {
+        if (materials[i].first != state.material) continue;
+        ui::element<QComboBox>(this, LayoutId::MaterialBox)->setCurrentIndex(static_cast<int>(i));
+        m_weldPage->onMaterialSelect(static_cast<int>(i));
+    }
+    // A family or standard the catalogue no longer has leaves the first-start page.
+    if (isStandardOfBarFamily(m_queries, state.familyId, state.subtypeId))
+        openStandardRow(state.familyId, state.subtypeId, -1);
+    if (state.opacityPosition) {
+        ui::element<QSlider>(this, LayoutId::TransparencySlider)->setValue(*state.opacityPosition);
+        onTransparencyChange(this, *state.opacityPosition); // also when it stays at 100
+        m_opacityChosen = true;
+    }
+    if (state.keepOnTop) {
+        auto* keep = ui::element<QToolButton>(this, LayoutId::KeepOnTopButton);
+        keep->setChecked(true);
+        onKeepOnTopClick(this, keep);
+    }
+    if (state.geometry) {
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens << screen->availableGeometry();
+        if (const auto placed = placeRememberedWindow(*state.geometry, minimumSize(), screens)) {
+            setGeometry(*placed);
+            if (state.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+        }
+    }
+    // The take-off length and count (state.takeOffLength, state.takeOffCount) are read and
+    // checked here already; their fields set them once the take-off is on the page.
+}
+
+void MainWindow::saveState(QSettings& settings) const {
+    RememberedState state;
+    const bool normal =
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    state.geometry = normal ? geometry() : normalGeometry();
+    if (state.geometry->isEmpty()) state.geometry.reset();
+    state.maximized = windowState() & Qt::WindowMaximized;
+    if (m_opacityChosen)
+        state.opacityPosition = ui::element<QSlider>(this, LayoutId::TransparencySlider)->value();
+    state.keepOnTop = ui::element<QToolButton>(this, LayoutId::KeepOnTopButton)->isChecked();
+    state.familyId = m_barFamilyId;
+    state.subtypeId = m_barPage->currentStandardId();
+    state.searchAllStandards = m_allStandardsSearch->searchesAllStandards();
+    const int material = ui::element<QComboBox>(this, LayoutId::MaterialBox)->currentIndex();
+    if (material >= 0 && material < static_cast<int>(materialTable().size()))
+        state.material = materialTable()[static_cast<size_t>(material)].first;
+    writeRememberedState(settings, state);
 }
 
 void MainWindow::onSearchScopeChange() {

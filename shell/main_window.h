@@ -8,6 +8,7 @@
 
 class AllStandardsSearch;
 class BarPage;
+class QSettings;
 class WeldPage;
 
 // The main window: its own title strip (frameless, moved by the strip, resized from its
@@ -26,6 +27,11 @@ class MainWindow : public QWidget {
 
     // Opens a bar family and one of its standards with the row at the position selected.
     void openStandardRow(int familyId, int subtypeId, int position);
+
+    // Takes back what the last run kept (before the window is shown), and keeps it for the
+    // next run. Without these calls the window neither reads nor writes any settings.
+    void restoreState(QSettings& settings);
+    void saveState(QSettings& settings) const;
 
     // Rewrites the clock line; the one-second timer calls it.
     void onWindowTimer();
@@ -54,4 +60,6 @@ class MainWindow : public QWidget {
     QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    int m_barFamilyId = 19;       // the bar family last shown
+    bool m_opacityChosen = false; // the slider was moved, or a position was restored
 };
