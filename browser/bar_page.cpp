@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
 
@@ -43,6 +44,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
         bar->layout()->addWidget(standard);
         if (r == 1) {
+            const QSignalBlocker quiet(standard);
             standard->setChecked(true);
             fillSpecTable(std::atoi(grid.cell(r, 0).c_str()));
         }
@@ -53,7 +55,7 @@ QAbstractButton* BarPage::createStandardButton(const std::string& id, const std:
     QToolButton* button = createSectionButton(name, std::atoi(id.c_str()) + 1000);
     button->setMinimumSize(50, 28);
     m_standardButtons.addButton(button, std::atoi(id.c_str()) + 1000);
-    connect(button, &QToolButton::clicked, this, [this, button] { onStandardClick(button); });
+    ui::onActivated(button, [this, button] { onStandardClick(button); });
     return button;
 }
 
@@ -177,8 +179,10 @@ void BarPage::copySelectedRow() {
 }
 
 void BarPage::showStandardRow(int subtypeId, int position) {
-    if (QAbstractButton* button = m_standardButtons.button(subtypeId + 1000))
+    if (QAbstractButton* button = m_standardButtons.button(subtypeId + 1000)) {
+        const QSignalBlocker quiet(button); // the fill follows here, once
         button->setChecked(true);
+    }
     fillSpecTable(subtypeId);
     auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
     if (!view || position < 0 || position >= m_model.rowCount()) return;

@@ -84,8 +84,7 @@ void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGr
             QToolButton* button =
                 createFamilyButton(grid.cell(r, 3), grid.cell(r, 2), grid.cell(r, 0));
             FamilyClickHandler handler = pass.handler;
-            QObject::connect(button, &QToolButton::clicked, button,
-                             [button, handler] { handler(button); });
+            ui::onActivated(button, [button, handler] { handler(button); });
             group->addButton(button);
             bar->layout()->addWidget(button);
         }

@@ -43,8 +43,9 @@ template <typename T> T* tagged(T* widget, LayoutId id, const QString& accessibl
     return widget;
 }
 
-QLabel* textLine(LayoutId id, const QString& accessibleName, const QString& objectName = {}) {
-    auto* label = tagged(new QLabel, id, accessibleName);
+QLabel* textLine(LayoutId id, const QString& roleWord, const QString& objectName = {}) {
+    auto* label = tagged(new QLabel, id);
+    ui::makeValueLine(label, roleWord);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (!objectName.isEmpty()) label->setObjectName(objectName);
     return label;
@@ -157,6 +158,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
 
     m_barPage->showBarPage(nullptr);
     for (QAbstractButton* button : m_familyButtons.buttons()) {
+        const QSignalBlocker quiet(button);
         if (ui::userId(button) == 19) button->setChecked(true);
     }
 

@@ -39,9 +39,39 @@ int userId(const QObject* object) {
 
 #include "resources/image_store.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QLabel>
+#include <QTimer>
 
 namespace ui {
+void onActivated(QAbstractButton* button, std::function<void()> handler) {
+    // A click emits toggled before clicked; the flag keeps that from running the handler
+    // twice. It is cleared on the next turn of the event loop, so a toggle without a click
+    // (the accessibility action) cannot swallow a later click.
+    auto handledByToggle = std::make_shared<bool>(false);
+    QObject::connect(button, &QAbstractButton::toggled, button,
+                     [button, handler, handledByToggle](bool checked) {
+                         if (!checked) return;
+                         *handledByToggle = true;
+                         QTimer::singleShot(0, button,
+                                            [handledByToggle] { *handledByToggle = false; });
+                         handler();
+                     });
+    QObject::connect(button, &QAbstractButton::clicked, button, [handler, handledByToggle] {
+        if (*handledByToggle) {
+            *handledByToggle = false;
+            return;
+        }
+        handler();
+    });
+}
+
+void makeValueLine(QLabel* label, const QString& roleWord) {
+    label->setAccessibleName(QString());
+    label->setAccessibleDescription(roleWord);
+}
+
 void showPicture(QLabel* picture, const QString& path) {
     const QPixmap pixmap = loadImage(path, QSize(), picture->devicePixelRatioF());
     if (pixmap.isNull())
@@ -51,6 +81,12 @@ void showPicture(QLabel* picture, const QString& path) {
 }
 
 void showMessage(const QWidget* window, const QString& text) {
-    if (auto* line = element<QLabel>(window, LayoutId::MessageLine)) line->setText(text);
+    auto* line = element<QLabel>(window, LayoutId::MessageLine);
+    if (!line) return;
+    line->setText(text);
+    // The label already reports its new name; the alert asks a screen reader to speak it
+    // even though the focus is elsewhere, and is sent again when the same text repeats.
+    QAccessibleEvent alert(line, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 } // namespace ui

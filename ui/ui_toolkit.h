@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -33,13 +34,24 @@ inline std::string fromQt(const QString& text) {
 
 } // namespace ui
 
+class QAbstractButton;
 class QLabel;
 
 namespace ui {
+// Runs the handler once for every activation of the button: a click (mouse, Space, Enter)
+// and also the accessibility "Toggle" action, which checks the button without a click.
+// A programmatic setChecked must be wrapped in a QSignalBlocker to stay silent.
+void onActivated(QAbstractButton* button, std::function<void()> handler);
+
+// A text element whose accessible name is what it shows; the role word (for example
+// "消息") goes into the accessible description, so a screen reader hears the content.
+void makeValueLine(QLabel* label, const QString& roleWord);
+
 // Shows a built-in image in a picture element, sharp at the label's pixel ratio; a path
 // that names no image leaves the element empty.
 void showPicture(QLabel* picture, const QString& path);
 
-// Writes the shared message line (element 21) of the window.
+// Writes the shared message line (element 21) of the window and announces it to
+// assistive technology.
 void showMessage(const QWidget* window, const QString& text);
 } // namespace ui

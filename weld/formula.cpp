@@ -148,6 +148,11 @@ std::optional<double> evaluateFormula(const std::string& expression) {
     return value;
 }
 
+bool formulaOutOfRange(const std::string& expression) {
+    const auto value = Parser(expression).parseAll();
+    return value && !std::isfinite(*value);
+}
+
 std::string scriptNumberText(double value) {
     if (value == 0.0) return "0";
     char buffer[64];

@@ -22,6 +22,10 @@ std::optional<double> evaluateFormula(const std::string& expression);
 
 inline constexpr int maxFormulaDepth = 200;
 
+// True when the text reads as a formula but its value is not finite (an overflow such as
+// 1e308 * 10, or inf - inf): a result out of range, not an unreadable text.
+bool formulaOutOfRange(const std::string& expression);
+
 // The value written the way the script component hands numbers over: at most 15
 // significant digits, "." as the point, negative zero as "0".
 std::string scriptNumberText(double value);

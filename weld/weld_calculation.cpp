@@ -85,17 +85,35 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
         formulas[2] = stripLineBreaks(grid.cell(1, 4));
     }
 
-    const char* const units[3] = {"c㎡", "Kg/m", "㎡/m"};
+    const bool perPiece = !formulas[1].empty() && !containsName(formulas[1], "l");
+    const char* const units[3] = {"c㎡", perPiece ? "Kg/个" : "Kg/m", perPiece ? "㎡/个" : "㎡/m"};
     std::string* const lines[3] = {&result.areaLine, &result.weightLine, &result.surfaceLine};
     for (int k = 0; k < 3; ++k) {
+        // A family without the formula has no such number: a wedge's area changes along
+        // its length and a ball has none. Writing 0 would read as a result.
+        if (formulas[k].empty()) {
+            *lines[k] = noResultText;
+            continue;
+        }
         double value = 0;
         const std::string withPi = replaceText(formulas[k], "pi", "3.141592653");
         bool readable = true;
         for (const std::string& name : unreadable)
             readable = readable && !containsName(withPi, name);
-        if (readable) value = textToNumber(engine.Eval(bindFormula(formulas[k], bindings)));
+        if (readable) {
+            const std::string bound = bindFormula(formulas[k], bindings);
+            const std::string text = engine.Eval(bound);
+            if (text.empty() && formulaOutOfRange(bound)) {
+                return WeldCalculation{false, outOfRangeMessage, {}, {}, {}, {}};
+            }
+            value = textToNumber(text);
+        }
         value = roundHalfUp(value, 3);
         *lines[k] = numberToText(value) + units[k];
+    }
+    if (result.areaLine == noResultText) {
+        result.areaNote =
+            perPiece ? "球按个计重，没有截面积。" : "截面沿长度变化，没有单一的截面积。";
     }
 
     result.ok = true;

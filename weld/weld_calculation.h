@@ -9,13 +9,21 @@
 // below a half only because of their binary representation round up.
 double roundHalfUp(double x, int n);
 
-// Outcome of one click on the calculate button. On a failed check ok is false, message
-// holds the hint and the lines are empty: the page keeps the results it showed before.
+// Outcome of one click on the calculate button. On a failed check, or a result too large
+// to compute, ok is false, message holds the hint and the lines are empty: the page keeps
+// the results it showed before. A family whose weight formula does not use the length l
+// (the balls) weighs one piece: its weight and surface are per piece ("Kg/个", "㎡/个").
 struct WeldCalculation {
     bool ok = false;
     std::string message;
     std::string areaLine, weightLine, surfaceLine;
+    // Why the area line shows "—" instead of a number; empty when it shows one.
+    std::string areaNote;
 };
+
+// The text a result line shows where the family has no formula for it.
+inline const std::string noResultText = "—";
+inline const std::string outOfRangeMessage = "计算结果超出范围，请检查输入的尺寸";
 
 // Checks the family's dimension fields in row order (fieldText gives a field's text by its
 // dimension name), then the density text (kg/m³), binds and evaluates the three formulas.

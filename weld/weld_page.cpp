@@ -1,6 +1,7 @@
 #include "weld/weld_page.h"
 
 #include "ui/ui_toolkit.h"
+#include "weld/dimension_names.h"
 #include "weld/materials.h"
 #include "weld/text_helpers.h"
 #include "weld/weld_calculation.h"
@@ -127,7 +128,7 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         auto* field = new QLineEdit(panel);
         field->setProperty(dimensionProperty, true);
         field->setObjectName(name);
-        field->setAccessibleName(name);
+        field->setAccessibleName(ui::toQt(dimensionFieldName(familyId, marks.cell(r, 2))));
         field->setToolTip(QStringLiteral("请输入对应数值，就可以计算了，单位为mm"));
         field->setPlaceholderText(QStringLiteral("请输入"));
         QFont fieldFont(QStringLiteral("微软雅黑"));
@@ -188,10 +189,22 @@ void WeldPage::onCalculateClick() {
     for (const auto& [id, text] : lines) {
         if (auto* line = ui::element<QLabel>(m_window, id)) line->setText(ui::toQt(text));
     }
+    // Where the area shows "—", the line says why, to the eye and to a screen reader, and
+    // there is nothing to copy.
+    if (auto* area = ui::element<QLabel>(m_window, LayoutId::AreaResultLine)) {
+        const QString note = ui::toQt(result.areaNote);
+        area->setToolTip(note);
+        area->setAccessibleDescription(note.isEmpty() ? QStringLiteral("截面积结果")
+                                                      : QStringLiteral("截面积结果：") + note);
+    }
     m_copyEnabled = true;
     for (LayoutId id :
          {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton}) {
         if (QWidget* copy = ui::elementById(m_window, id)) copy->setEnabled(true);
+    }
+    if (result.areaLine == noResultText) {
+        if (QWidget* copy = ui::elementById(m_window, LayoutId::CopyAreaButton))
+            copy->setEnabled(false);
     }
 }
 

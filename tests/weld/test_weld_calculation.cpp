@@ -52,6 +52,9 @@ class TestWeldCalculation : public QObject {
     void weightIsAreaTimesDensity();
     void wedgeMatchesGeometry();
     void ballsMatchGeometry();
+    void outOfRange_data();
+    void outOfRange();
+    void largeButFiniteIsShown();
 
   private:
     WeldCalculation calculate(int family, const Fields& fields, const std::string& density) {
@@ -103,10 +106,15 @@ void TestWeldCalculation::workedCases_data() {
                                            << "20c㎡"
                                            << "14.28Kg/m"
                                            << "0.42㎡/m";
+    // A ball weighs one piece and has no section: no area, weight and surface per piece.
     QTest::newRow("bolt ball steel") << 12 << QStringList{"D", "219"} << "7850"
-                                     << "0c㎡"
-                                     << "43.172Kg/m"
-                                     << "0.151㎡/m";
+                                     << "—"
+                                     << "43.172Kg/个"
+                                     << "0.151㎡/个";
+    QTest::newRow("welded ball steel") << 11 << QStringList{"D", "300", "t", "10"} << "7850"
+                                       << "—"
+                                       << "20.749Kg/个"
+                                       << "0.283㎡/个";
     QTest::newRow("typed arithmetic reaches formula")
         << 10 << QStringList{"t", "10", "b", "5-3"} << "7850"
         << "-0.25c㎡"
@@ -194,6 +202,37 @@ void TestWeldCalculation::validation() {
     QVERIFY(!result.ok);
     QCOMPARE(q(result.message), message);
     QVERIFY(result.areaLine.empty() && result.weightLine.empty() && result.surfaceLine.empty());
+}
+
+void TestWeldCalculation::outOfRange_data() {
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QStringList>("fields");
+    QTest::addColumn<QString>("density");
+    QTest::newRow("tube diameter 1e308") << 4 << QStringList{"D", "1e308", "t", "10"} << "7850";
+    QTest::newRow("plate width 1e308") << 10 << QStringList{"t", "10", "b", "1e308"} << "7850";
+    // Every dimension huge: the H's terms overflow to inf and inf - inf is not a number.
+    QTest::newRow("H all 1e200") << 1 << QStringList{"h",     "1e200", "b",     "1e200", "tw",
+                                                     "1e200", "t1",    "1e200", "t2",    "1e200"}
+                                 << "7850";
+    QTest::newRow("ball 1e120") << 12 << QStringList{"D", "1e120"} << "7850";
+    QTest::newRow("density 1e308") << 10 << QStringList{"t", "10", "b", "200"} << "1e308";
+}
+
+void TestWeldCalculation::outOfRange() {
+    QFETCH(int, family);
+    QFETCH(QStringList, fields);
+    QFETCH(QString, density);
+    const WeldCalculation result = calculate(family, fieldsOf(fields), density.toStdString());
+    QVERIFY(!result.ok);
+    QCOMPARE(q(result.message), QStringLiteral("计算结果超出范围，请检查输入的尺寸"));
+    QVERIFY(result.areaLine.empty() && result.weightLine.empty() && result.surfaceLine.empty());
+}
+
+void TestWeldCalculation::largeButFiniteIsShown() {
+    // 1e150 squared stays finite: a big number is a result, not an overflow.
+    const WeldCalculation result = calculate(10, fieldsOf({"t", "1e150", "b", "1e150"}), "7850");
+    QVERIFY(result.ok);
+    QCOMPARE(q(result.areaLine), QStringLiteral("1e+298c㎡"));
 }
 
 void TestWeldCalculation::checkStopsAtFirstFailingField() {
@@ -302,7 +341,9 @@ void TestWeldCalculation::wedgeMatchesGeometry() {
         9, fieldsOf({"h1", "500", "h2", "300", "b", "200", "tw", "8", "t1", "10", "t2", "12"}),
         "7850");
     QVERIFY(result.ok);
-    QCOMPARE(q(result.areaLine), QStringLiteral("0c㎡"));
+    QCOMPARE(q(result.areaLine), QStringLiteral("—"));
+    QVERIFY(!result.areaNote.empty());
+    QVERIFY(result.weightLine.ends_with("Kg/m"));
     QVERIFY2(std::fabs(lineValue(result.weightLine) - weight) <= 0.0005 + 1e-9,
              result.weightLine.c_str());
 }
