@@ -67,8 +67,8 @@ class TstRememberedState : public QObject {
                "material=铝材 length=12.5 count=4";
         QTest::newRow("no file") << QByteArray() << defaults;
         QTest::newRow("empty file") << QByteArray("") << defaults;
-        QTest::newRow("binary garbage")
-            << QByteArray("\x00\xff\xfe[[[=\x01\n\x7f=\x80", 15) << defaults;
+        static const char garbage[] = "\x00\xff\xfe[[[=\x01\n\x7f=\x80";
+        QTest::newRow("binary garbage") << QByteArray(garbage, sizeof garbage - 1) << defaults;
         QTest::newRow("letters for numbers")
             << QByteArray("[window]\nx=abc\ny=1\nwidth=1000\nheight=700\nmaximized=true\n"
                           "[browser]\nfamily=十九\nstandard=79\n")

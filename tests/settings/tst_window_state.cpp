@@ -97,7 +97,8 @@ class TestWindowState : public QObject {
             << QByteArray("[window]\nx=@Rect(1 2 3 4)\ny=\xff\nopacity=1e2\nkeepOnTop=2\n"
                           "[browser]\nfamily=19;drop\nstandard=\nsearchScope=\x01\n"
                           "[weld]\nmaterial=\"\"\n");
-        QTest::newRow("not a settings file") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00", 10);
+        static const char png[] = "\x89PNG\r\n\x1a\n\x00\x00";
+        QTest::newRow("not a settings file") << QByteArray(png, sizeof png - 1);
     }
     void damagedSettingsGiveTheFirstStart() {
         QFETCH(QByteArray, file);
