@@ -119,8 +119,7 @@ int main() {
     // also plans the statements; it is timed on its own.
     CatalogueSearch everywhere(queries);
     Timing first = measure(1, [&] { everywhere.search("1"); });
-    std::printf("search all standards, first search (plans the statements): %.0f us\n",
-                first.best);
+    std::printf("search all standards, first search (plans the statements): %.0f us\n", first.best);
     for (const char* word : {"1", "HN", "φ", "no such keyword"}) {
         CatalogueSearchResult result;
         Timing all = measure(25, [&] { result = everywhere.search(word); });
