@@ -5,6 +5,7 @@
 #include "browser/flow_layout.h"
 #include "browser/spec_select.h"
 #include "browser/standard_coverage.h"
+#include "catalogue/catalogue_search.h"
 #include "ui/ui_toolkit.h"
 #include "weld/text_helpers.h"
 
@@ -13,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTableView>
 #include <QToolButton>
 
@@ -71,7 +73,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
 QAbstractButton* BarPage::createStandardButton(const std::string& id, const std::string& name) {
     QToolButton* button = createSectionButton(name, std::atoi(id.c_str()) + 1000);
     button->setMinimumSize(50, 28);
-    m_standardButtons.addButton(button);
+    m_standardButtons.addButton(button, std::atoi(id.c_str()) + 1000);
     ui::onActivated(button, [this, button] { onStandardClick(button); });
     return button;
 }
@@ -103,9 +105,16 @@ void BarPage::fillSpecTable(int subtypeId) {
         line->setText(ui::toQt(remark));
 
     std::string keyword;
-    const bool search = m_searchRequested;
+    bool search = m_searchRequested;
     if (search) keyword = readSearchKeyword();
     m_searchRequested = false;
+    // A keyword longer than a LIKE pattern may be would fail the select and look like
+    // "nothing found"; it is refused with a message and the table shows every row.
+    if (const std::string refusal = keywordLengthRefusal(m_queries.database(), keyword);
+        search && !refusal.empty()) {
+        ui::showMessage(m_window, ui::toQt(refusal));
+        search = false;
+    }
     const TextGrid grid = runSpecSelect(
         m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
 
@@ -135,6 +144,7 @@ void BarPage::fillSpecTable(int subtypeId) {
         }
         view->scrollToTop();
     }
+    emit tableFilled(subtypeId);
 }
 
 void BarPage::showEmptyNotice(int subtypeId, bool search, bool empty) {
@@ -193,4 +203,17 @@ void BarPage::copySelectedRow() {
     const QString text = ui::toQt(formatCopiedRow(name, headers, values));
     QGuiApplication::clipboard()->setText(text);
     ui::showMessage(m_window, QStringLiteral("已复制到剪辑版：") + text);
+}
+
+void BarPage::showStandardRow(int subtypeId, int position) {
+    if (QAbstractButton* button = m_standardButtons.button(subtypeId + 1000)) {
+        const QSignalBlocker quiet(button); // the fill follows here, once
+        button->setChecked(true);
+    }
+    fillSpecTable(subtypeId);
+    auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
+    if (!view || position < 0 || position >= m_model.rowCount()) return;
+    view->selectRow(position);
+    view->scrollTo(m_model.index(position, 1), QAbstractItemView::PositionAtCenter);
+    view->setFocus();
 }

@@ -25,6 +25,9 @@ class BarPage : public QObject {
     void onSearchClick();
     // Copies the selected row to the clipboard; with no row selected nothing happens.
     void copySelectedRow();
+    // Fills the table with a standard of the family on show and selects the row at the
+    // position (0 = first row of the unfiltered table), scrolled into view.
+    void showStandardRow(int subtypeId, int position);
 
     int currentStandardId() const { return m_currentStandardId; }
     SpecTableModel* model() { return &m_model; }
@@ -32,6 +35,9 @@ class BarPage : public QObject {
     QString emptyNotice() const;
     // The notice's box inside the table's viewport; empty while no notice is shown.
     QRect emptyNoticeGeometry() const;
+
+  signals:
+    void tableFilled(int subtypeId);
 
   private:
     std::string readSearchKeyword();

@@ -113,6 +113,10 @@ bool CatalogueDatabase::loadTable(const CatalogueTable& table, std::string& erro
     return ok;
 }
 
+int CatalogueDatabase::likePatternLimit() const {
+    return m_db ? sqlite3_limit(m_db, SQLITE_LIMIT_LIKE_PATTERN_LENGTH, -1) : 0;
+}
+
 bool CatalogueDatabase::execute(const std::string& sql, std::string* error) {
     if (!m_db || m_readOnly) {
         if (error)

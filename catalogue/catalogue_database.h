@@ -35,6 +35,9 @@ class CatalogueDatabase {
     TextGrid query(const std::string& sql, bool* ok = nullptr, std::string* error = nullptr,
                    const std::vector<std::string>& parameters = {});
 
+    // The longest LIKE pattern the database accepts, in bytes (0 while it is not open).
+    int likePatternLimit() const;
+
   private:
     bool loadTable(const CatalogueTable& table, std::string& error);
 

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QScreen>
+#include <QSettings>
 
 void installFontFallbacks() {
     // Substitutes only apply where the family itself is missing, so they are set without
@@ -36,6 +37,12 @@ int runApplication(QApplication& app) {
     QSize size(1280, 800);
     if (const QScreen* screen = app.primaryScreen()) size = size.boundedTo(screen->availableSize());
     window.resize(size.expandedTo(window.minimumSize()));
+    // The user's own settings file; tests build the window without it.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("steel-handbook"),
+                       QStringLiteral("steel-handbook"));
+    window.restoreState(settings);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    window.saveState(settings);
+    return status;
 }

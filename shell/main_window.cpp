@@ -1,28 +1,35 @@
 #include "shell/main_window.h"
 
+#include "browser/all_standards_search.h"
 #include "browser/bar_page.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
 #include "calendar/calendar_strip.h"
 #include "resources/image_store.h"
+#include "shell/remembered_state.h"
 #include "shell/window_controls.h"
 #include "ui/ui_toolkit.h"
+#include "weld/materials.h"
 #include "weld/weld_page.h"
 
 #include <QComboBox>
 #include <QDateTime>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QSlider>
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -101,6 +108,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
             arrangeTabOrder();
         },
         [this](QAbstractButton* b) {
+            m_barFamilyId = ui::userId(b);
             m_barPage->showBarPage(b);
             arrangeTabOrder();
         });
@@ -112,16 +120,31 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     view->horizontalHeader()->viewport()->installEventFilter(this);
     auto* copy = new QShortcut(QKeySequence::Copy, view, nullptr, nullptr, Qt::WidgetShortcut);
     connect(copy, &QShortcut::activated, m_barPage, [this] { m_barPage->copySelectedRow(); });
-    connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked,
-            m_barPage, &BarPage::onSearchClick);
-    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed, m_barPage,
-            &BarPage::onSearchClick);
+    m_allStandardsSearch = new AllStandardsSearch(this, m_queries, this);
+    auto search = [this] {
+        if (m_allStandardsSearch->searchesAllStandards())
+            m_allStandardsSearch->run();
+        else
+            m_barPage->onSearchClick();
+    };
+    connect(ui::element<QPushButton>(this, LayoutId::SearchButton), &QPushButton::clicked, this,
+            search);
+    connect(ui::element<QLineEdit>(this, LayoutId::SearchBox), &QLineEdit::returnPressed, this,
+            search);
+    connect(ui::element<QComboBox>(this, LayoutId::SearchScopeBox), &QComboBox::currentIndexChanged,
+            this, &MainWindow::onSearchScopeChange);
+    // Any fill of the table, by a standard, a family or a search, puts the table back.
+    connect(m_barPage, &BarPage::tableFilled, m_allStandardsSearch, &AllStandardsSearch::showTable);
+    connect(m_allStandardsSearch, &AllStandardsSearch::openRequested, this,
+            &MainWindow::openStandardRow);
 
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
     slider->setRange(0, 155);
     slider->setValue(100); // no opacity change until the user moves it
-    connect(slider, &QSlider::valueChanged, this,
-            [this](int position) { onTransparencyChange(this, position); });
+    connect(slider, &QSlider::valueChanged, this, [this](int position) {
+        m_opacityChosen = true;
+        onTransparencyChange(this, position);
+    });
 
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &MainWindow::onWindowTimer);
@@ -157,6 +180,80 @@ QWidget* MainWindow::element(LayoutId id) const {
 void MainWindow::onWindowTimer() {
     if (auto* clock = ui::element<QLabel>(this, LayoutId::ClockLine))
         clock->setText(ui::toQt(clockLineText(QDateTime::currentDateTime())));
+}
+
+void MainWindow::restoreState(QSettings& settings) {
+    const RememberedState state = readRememberedState(settings);
+    if (state.searchAllStandards)
+        ui::element<QComboBox>(this, LayoutId::SearchScopeBox)->setCurrentIndex(1);
+    const auto& materials = materialTable();
+    for (size_t i = 0; i < materials.size(); ++i) {
+        if (materials[i].first != state.material) continue;
+        ui::element<QComboBox>(this, LayoutId::MaterialBox)->setCurrentIndex(static_cast<int>(i));
+        m_weldPage->onMaterialSelect(static_cast<int>(i));
+    }
+    // A family or standard the catalogue no longer has leaves the first-start page.
+    if (isStandardOfBarFamily(m_queries, state.familyId, state.subtypeId))
+        openStandardRow(state.familyId, state.subtypeId, -1);
+    if (state.opacityPosition) {
+        ui::element<QSlider>(this, LayoutId::TransparencySlider)->setValue(*state.opacityPosition);
+        onTransparencyChange(this, *state.opacityPosition); // also when it stays at 100
+        m_opacityChosen = true;
+    }
+    if (state.keepOnTop) {
+        auto* keep = ui::element<QToolButton>(this, LayoutId::KeepOnTopButton);
+        keep->setChecked(true);
+        onKeepOnTopClick(this, keep);
+    }
+    if (state.geometry) {
+        QList<QRect> screens;
+        for (const QScreen* screen : QGuiApplication::screens())
+            screens << screen->availableGeometry();
+        if (const auto placed = placeRememberedWindow(*state.geometry, minimumSize(), screens)) {
+            setGeometry(*placed);
+            if (state.maximized) setWindowState(windowState() | Qt::WindowMaximized);
+        }
+    }
+    // The take-off length and count (state.takeOffLength, state.takeOffCount) are read and
+    // checked here already; their fields set them once the take-off is on the page.
+}
+
+void MainWindow::saveState(QSettings& settings) const {
+    RememberedState state;
+    const bool normal =
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
+    state.geometry = normal ? geometry() : normalGeometry();
+    if (state.geometry->isEmpty()) state.geometry.reset();
+    state.maximized = windowState() & Qt::WindowMaximized;
+    if (m_opacityChosen)
+        state.opacityPosition = ui::element<QSlider>(this, LayoutId::TransparencySlider)->value();
+    state.keepOnTop = ui::element<QToolButton>(this, LayoutId::KeepOnTopButton)->isChecked();
+    state.familyId = m_barFamilyId;
+    state.subtypeId = m_barPage->currentStandardId();
+    state.searchAllStandards = m_allStandardsSearch->searchesAllStandards();
+    const int material = ui::element<QComboBox>(this, LayoutId::MaterialBox)->currentIndex();
+    if (material >= 0 && material < static_cast<int>(materialTable().size()))
+        state.material = materialTable()[static_cast<size_t>(material)].first;
+    writeRememberedState(settings, state);
+}
+
+void MainWindow::onSearchScopeChange() {
+    const bool all = m_allStandardsSearch->searchesAllStandards();
+    if (auto* box = ui::element<QLineEdit>(this, LayoutId::SearchBox))
+        box->setPlaceholderText(all ? QStringLiteral("输入规格或数值，回车搜索全部标准")
+                                    : QStringLiteral("输入规格或数值，回车搜索当前标准"));
+    if (!all) m_allStandardsSearch->showTable();
+}
+
+void MainWindow::openStandardRow(int familyId, int subtypeId, int position) {
+    for (QAbstractButton* button : m_familyButtons.buttons()) {
+        if (ui::userId(button) != familyId ||
+            !ui::elementById(this, LayoutId::BarFamilyBar)->isAncestorOf(button))
+            continue;
+        button->click();
+        m_barPage->showStandardRow(subtypeId, position);
+        return;
+    }
 }
 
 QWidget* MainWindow::buildTitleStrip() {
@@ -257,6 +354,14 @@ QWidget* MainWindow::buildBarPage() {
     box->setPlaceholderText(QStringLiteral("输入规格或数值，回车搜索当前标准"));
     box->setClearButtonEnabled(true);
     searchRow->addWidget(box, 1);
+    auto* scope = tagged(new QComboBox, LayoutId::SearchScopeBox, QStringLiteral("搜索范围"));
+    scope->addItems({QStringLiteral("当前标准"), QStringLiteral("全部标准")});
+    scope->setToolTip(QStringLiteral("只搜索当前标准，或搜索全部标准"));
+    // On Linux a screen reader reads a combo box by its value; the label names it.
+    auto* scopeCaption = new QLabel(QStringLiteral("范围"));
+    scopeCaption->setBuddy(scope);
+    searchRow->insertWidget(0, scopeCaption);
+    searchRow->insertWidget(1, scope);
     auto* search = tagged(new QPushButton(QStringLiteral("搜索")), LayoutId::SearchButton,
                           QStringLiteral("搜索"));
     searchRow->addWidget(search);
@@ -279,6 +384,15 @@ QWidget* MainWindow::buildBarPage() {
     view->setTabKeyNavigation(false);
     view->setToolTip(QStringLiteral("双击一行或按 Ctrl+C 复制该行"));
     tableLayout->addWidget(view);
+    auto* results =
+        tagged(new QTreeView, LayoutId::SearchResultsView, QStringLiteral("全部标准搜索结果"));
+    results->setHeaderHidden(true);
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    results->setUniformRowHeights(true);
+    results->setExpandsOnDoubleClick(false); // a double-click opens the standard
+    results->setToolTip(QStringLiteral("回车或双击打开该规格所在的标准"));
+    results->hide();
+    tableLayout->addWidget(results);
     right->addWidget(tableArea, 1);
     layout->addLayout(right, 1);
 
@@ -419,10 +533,12 @@ void MainWindow::arrangeTabOrder() {
     addButtons(LayoutId::WeldFamilyBar);
     // Hidden controls drop out of the chain, so both pages can stand in it.
     addButtons(LayoutId::StandardsBar);
+    add(LayoutId::SearchScopeBox);
     add(LayoutId::SearchBox);
     add(LayoutId::SearchButton);
     add(LayoutId::SpecTableView);
     add(LayoutId::WeldFamilyLink);
+    add(LayoutId::SearchResultsView);
     order << m_weldPage->dimensionFields();
     for (LayoutId id :
          {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,

@@ -6,7 +6,9 @@
 #include <QButtonGroup>
 #include <QWidget>
 
+class AllStandardsSearch;
 class BarPage;
+class QSettings;
 class WeldPage;
 
 // The main window: its own title strip (frameless, moved by the strip, resized from its
@@ -21,6 +23,15 @@ class MainWindow : public QWidget {
     QWidget* element(LayoutId id) const;
     BarPage* barPage() const { return m_barPage; }
     WeldPage* weldPage() const { return m_weldPage; }
+    AllStandardsSearch* allStandardsSearch() const { return m_allStandardsSearch; }
+
+    // Opens a bar family and one of its standards with the row at the position selected.
+    void openStandardRow(int familyId, int subtypeId, int position);
+
+    // Takes back what the last run kept (before the window is shown), and keeps it for the
+    // next run. Without these calls the window neither reads nor writes any settings.
+    void restoreState(QSettings& settings);
+    void saveState(QSettings& settings) const;
 
     // Rewrites the clock line; the one-second timer calls it.
     void onWindowTimer();
@@ -38,13 +49,17 @@ class MainWindow : public QWidget {
     QWidget* buildStatusStrip();
     // Tab follows the page: title strip, family bars, then the page on show.
     void arrangeTabOrder();
+    void onSearchScopeChange();
     Qt::Edges edgesAt(const QPoint& pos) const;
 
     const CatalogueQueries& m_queries;
     QButtonGroup m_familyButtons;
     BarPage* m_barPage = nullptr;
     WeldPage* m_weldPage = nullptr;
+    AllStandardsSearch* m_allStandardsSearch = nullptr;
     QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;
+    int m_barFamilyId = 19;       // the bar family last shown
+    bool m_opacityChosen = false; // the slider was moved, or a position was restored
 };

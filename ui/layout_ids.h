@@ -39,4 +39,6 @@ enum class LayoutId : int {
     CopySurfaceButton = 35,  // button
     EmptyTableNotice = 40,   // text over an empty spec table: why it is empty
     WeldFamilyLink = 41,     // button under that text: opens the weld family of like shape
+    SearchScopeBox = 70,     // combo box: search the current standard or all standards
+    SearchResultsView = 71,  // tree: rows found in all standards, grouped by standard
 };

@@ -29,7 +29,7 @@ class TestMainWindow : public QObject {
             {22, "QComboBox"},   {23, "QLineEdit"},   {24, "QWidget"},     {25, "QToolButton"},
             {26, "QToolButton"}, {27, "QToolButton"}, {28, "QPushButton"}, {29, "QLineEdit"},
             {30, "QSlider"},     {31, "QLabel"},      {32, "QLabel"},      {33, "QPushButton"},
-            {34, "QPushButton"}, {35, "QPushButton"}};
+            {34, "QPushButton"}, {35, "QPushButton"}, {70, "QComboBox"},   {71, "QTreeView"}};
         for (const auto& r : rows)
             QTest::addRow("id %d", r.id) << r.id << QString::fromLatin1(r.kind);
     }
@@ -135,7 +135,8 @@ class TestMainWindow : public QObject {
         QList<QWidget*> expected = pageStart();
         for (QAbstractButton* b : f.buttonsOf(LayoutId::StandardsBar))
             expected << b;
-        for (LayoutId id : {LayoutId::SearchBox, LayoutId::SearchButton, LayoutId::SpecTableView})
+        for (LayoutId id : {LayoutId::SearchScopeBox, LayoutId::SearchBox, LayoutId::SearchButton,
+                            LayoutId::SpecTableView})
             expected << f.at<QWidget>(id);
         QCOMPARE(tabChain(), expected);
 

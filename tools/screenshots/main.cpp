@@ -1,6 +1,9 @@
-// page_screenshots <output folder> [WxH]: one PNG per family page (a bar family also with its first
-// standard without rows; weld pages before and after a calculation with typical dimensions),
-// rendered the way the window paints itself.
+// page_screenshots <output folder> [WxH | search]: one PNG per family page (a bar family also
+// with its first standard without rows; weld pages before and after a calculation with
+// typical dimensions), rendered the way the window paints itself; WxH sets the window size.
+// With "search": the search across all standards and an opened result, at 1200 x 760 and
+// at the minimum size.
+#include "browser/all_standards_search.h"
 #include "browser/bar_page.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/catalogue_queries.h"
@@ -16,6 +19,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QTreeView>
 #include <cstdio>
 #include <map>
 
@@ -53,6 +58,23 @@ int main(int argc, char* argv[]) {
                   size.size() == 2 ? size[1].toInt() : 760);
     window.show();
     QCoreApplication::processEvents();
+
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("search")) {
+        for (QSize size : {QSize(1200, 760), QSize(900, 590)}) {
+            window.resize(size);
+            const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            ui::element<QComboBox>(&window, LayoutId::SearchScopeBox)->setCurrentIndex(1);
+            ui::element<QLineEdit>(&window, LayoutId::SearchBox)->setText(QStringLiteral("HN"));
+            ui::element<QPushButton>(&window, LayoutId::SearchButton)->click();
+            save(&window, QStringLiteral("%1/search_all_%2.png").arg(out, tag));
+            auto* results = ui::element<QTreeView>(&window, LayoutId::SearchResultsView);
+            const QModelIndex hit = results->model()->index(30, 0, results->model()->index(0, 0));
+            results->setCurrentIndex(hit);
+            QTest::keyClick(results, Qt::Key_Return);
+            save(&window, QStringLiteral("%1/search_opened_%2.png").arg(out, tag));
+        }
+        return 0;
+    }
 
     for (QAbstractButton* b : buttonsOf(&window, LayoutId::BarFamilyBar)) {
         b->click();

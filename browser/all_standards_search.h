@@ -1,0 +1,39 @@
+#pragma once
+
+#include "catalogue/catalogue_search.h"
+
+#include <QObject>
+#include <QStandardItemModel>
+
+class QModelIndex;
+
+// The 全部标准 scope of the search box: the keyword is looked for in every standard and the
+// found rows are listed in place of the spec table, grouped by standard. Activating a row
+// (Enter or double-click) asks for its family and standard to be opened at that row.
+class AllStandardsSearch : public QObject {
+    Q_OBJECT
+  public:
+    // Item data of the results list.
+    enum Role { FamilyRole = Qt::UserRole + 1, SubtypeRole, PositionRole };
+
+    AllStandardsSearch(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
+
+    bool searchesAllStandards() const;
+    // Searches for the search box's keyword and lists the result; a refused keyword only
+    // gives its message and leaves the page as it was.
+    void run();
+    // The spec table again in place of the results.
+    void showTable();
+    bool resultsShown() const;
+    QStandardItemModel* model() { return &m_model; }
+
+  signals:
+    void openRequested(int familyId, int subtypeId, int position);
+
+  private:
+    void onActivated(const QModelIndex& index);
+
+    QWidget* m_window;
+    CatalogueSearch m_search;
+    QStandardItemModel m_model;
+};

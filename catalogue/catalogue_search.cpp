@@ -1,0 +1,240 @@
+#include "catalogue/catalogue_search.h"
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+std::vector<std::string> splitColumns(const std::string& columns) {
+    std::vector<std::string> names;
+    size_t start = 0;
+    for (;;) {
+        size_t comma = columns.find(',', start);
+        names.push_back(
+            columns.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        if (comma == std::string::npos) return names;
+        start = comma + 1;
+    }
+}
+
+// Backticks name a column and nothing else: a name the table lacks is an error, never a
+// string literal as an unknown double-quoted name would be.
+std::string quoted(const std::string& name) {
+    std::string out = "`";
+    for (char c : name) {
+        if (c == '`') out += '`';
+        out += c;
+    }
+    return out + "`";
+}
+
+std::string trimmed(const std::string& text) {
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) return {};
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+} // namespace
+
+int CatalogueSearchResult::rowCount() const {
+    int n = 0;
+    for (const SearchGroup& group : groups)
+        n += static_cast<int>(group.rows.size());
+    return n;
+}
+
+namespace {
+// The pattern is the keyword between two "%".
+int longestKeywordOf(const CatalogueDatabase& database) {
+    return std::max(0, database.likePatternLimit() - 2);
+}
+} // namespace
+
+int CatalogueSearch::longestKeyword() const {
+    return longestKeywordOf(m_queries.database());
+}
+
+std::string keywordLengthRefusal(const CatalogueDatabase& database, const std::string& keyword) {
+    const int longest = longestKeywordOf(database);
+    if (keyword.size() <= static_cast<size_t>(longest)) return {};
+    return "关键字过长（" + std::to_string(keyword.size()) + " 字节），最多 " +
+           std::to_string(longest) + " 字节，请缩短后再搜索。";
+}
+
+void CatalogueSearch::plan() const {
+    if (m_planned) return;
+    m_planned = true;
+    CatalogueDatabase& db = m_queries.database();
+    const TextGrid grid =
+        db.query("select s.ID, s.NAME, s.SHOWCOLS, f.ID, f.NAME, f.NORMTABLE from SUBTYPES s "
+                 "join SECTIONTABLE f on f.ID = s.SECTIONID where f.TYPE=1 "
+                 "order by f.\"ORDER\", f.rowid, s.\"ORDER\", s.rowid");
+    if (grid.columnCount < 6) return;
+    std::map<std::string, size_t> tableIndex;
+    std::map<std::string, std::string> headerCache;
+    for (int r = 1; r < grid.rowCount; ++r) {
+        const std::string& subtypeId = grid.cell(r, 0);
+        const std::string& familyId = grid.cell(r, 3);
+        const std::string& tableName = grid.cell(r, 5);
+        if (!isCatalogueId(subtypeId) || !isCatalogueId(familyId) || tableName.empty() ||
+            grid.cell(r, 2).empty())
+            continue;
+        Standard standard;
+        standard.subtypeId = std::stoi(subtypeId);
+        standard.subtypeName = grid.cell(r, 1);
+        standard.familyId = std::stoi(familyId);
+        standard.familyName = grid.cell(r, 4);
+        standard.columns = splitColumns(grid.cell(r, 2));
+        for (const std::string& column : standard.columns) {
+            auto cached = headerCache.find(column);
+            if (cached == headerCache.end())
+                cached = headerCache.emplace(column, m_queries.headerNameOfColumn(column)).first;
+            standard.headers.push_back(cached->second);
+        }
+        auto [it, added] = tableIndex.emplace(tableName, m_tables.size());
+        if (added) m_tables.push_back(Table{tableName, {}, {}, {}, {}});
+        Table& table = m_tables[it->second];
+        table.standards.push_back(m_standards.size());
+        for (const std::string& column : standard.columns) {
+            if (std::find(table.columns.begin(), table.columns.end(), column) ==
+                table.columns.end())
+                table.columns.push_back(column);
+        }
+        m_standards.push_back(std::move(standard));
+    }
+    // Where each row stands in its standard's table: the unfiltered select yields a
+    // standard's rows in rowid order.
+    for (Table& table : m_tables) {
+        const TextGrid rows = db.query("select SUBTYPEID, rowid from " + quoted(table.name));
+        for (int r = 1; r < rows.rowCount && rows.columnCount == 2; ++r)
+            table.rowids[rows.cell(r, 0)].push_back(std::atoll(rows.cell(r, 1).c_str()));
+        for (auto& [subtype, rowids] : table.rowids)
+            std::sort(rowids.begin(), rowids.end());
+    }
+}
+
+int CatalogueSearch::positionOf(const Table& table, const std::string& subtypeId,
+                                const std::string& rowid) {
+    auto found = table.rowids.find(subtypeId);
+    if (found == table.rowids.end()) return 0;
+    const std::vector<long long>& rowids = found->second;
+    return static_cast<int>(
+        std::lower_bound(rowids.begin(), rowids.end(), std::atoll(rowid.c_str())) - rowids.begin());
+}
+
+namespace {
+
+// One statement over one spec table: the standard of each row decides which of its
+// columns are matched; the rowid comes along so that the row can be found again in the
+// standard's unfiltered table.
+std::string
+tableSql(const std::string& table, const std::vector<std::string>& columns,
+         const std::vector<std::pair<int, const std::vector<std::string>*>>& standards) {
+    std::string list;
+    for (const std::string& column : columns)
+        list += ", " + quoted(column);
+    std::string cases;
+    for (const auto& [subtypeId, shown] : standards) {
+        std::string match;
+        for (const std::string& column : *shown)
+            match += (match.empty() ? "" : " or ") + quoted(column) + " like '%' || ?1 || '%'";
+        cases += " when SUBTYPEID=" + std::to_string(subtypeId) + " then (" + match + ")";
+    }
+    return "select SUBTYPEID, rowid" + list + " from " + quoted(table) + " where case" + cases +
+           " else 0 end";
+}
+
+} // namespace
+
+CatalogueSearchResult CatalogueSearch::search(const std::string& keyword) const {
+    CatalogueSearchResult result;
+    if (keyword.empty()) {
+        result.refusal = "请先输入要搜索的关键字。";
+        return result;
+    }
+    result.refusal = keywordLengthRefusal(m_queries.database(), keyword);
+    if (!result.refusal.empty()) return result;
+    plan();
+    CatalogueDatabase& db = m_queries.database();
+    std::vector<SearchGroup> groups(m_standards.size());
+    const std::vector<std::string> parameters = {keyword};
+    for (Table& table : m_tables) {
+        std::vector<std::pair<int, const std::vector<std::string>*>> standards;
+        std::map<std::string, size_t> bySubtype;
+        for (size_t index : table.standards) {
+            standards.emplace_back(m_standards[index].subtypeId, &m_standards[index].columns);
+            bySubtype.emplace(std::to_string(m_standards[index].subtypeId), index);
+        }
+        if (table.sql.empty()) table.sql = tableSql(table.name, table.columns, standards);
+        bool ok = false;
+        const TextGrid grid = db.query(table.sql, &ok, nullptr, parameters);
+        if (!ok) {
+            // One standard naming a column its table lacks must not hide the others.
+            for (size_t index : table.standards)
+                searchStandardAlone(table, m_standards[index], keyword, groups[index], result);
+            continue;
+        }
+        for (int r = 1; r < grid.rowCount; ++r) {
+            auto found = bySubtype.find(grid.cell(r, 0));
+            if (found == bySubtype.end()) continue;
+            const Standard& standard = m_standards[found->second];
+            SearchRow row;
+            row.position = positionOf(table, grid.cell(r, 0), grid.cell(r, 1));
+            for (const std::string& column : standard.columns) {
+                const size_t k = static_cast<size_t>(
+                    std::find(table.columns.begin(), table.columns.end(), column) -
+                    table.columns.begin());
+                row.values.push_back(grid.cell(r, 2 + static_cast<int>(k)));
+            }
+            groups[found->second].rows.push_back(std::move(row));
+        }
+    }
+    for (size_t i = 0; i < groups.size(); ++i) {
+        SearchGroup& group = groups[i];
+        if (group.rows.empty()) continue;
+        const Standard& standard = m_standards[i];
+        group.familyId = standard.familyId;
+        group.familyName = standard.familyName;
+        group.subtypeId = standard.subtypeId;
+        group.subtypeName = standard.subtypeName;
+        group.headers = standard.headers;
+        std::stable_sort(
+            group.rows.begin(), group.rows.end(),
+            [](const SearchRow& a, const SearchRow& b) { return a.position < b.position; });
+        result.groups.push_back(std::move(group));
+    }
+    return result;
+}
+
+void CatalogueSearch::searchStandardAlone(const Table& table, const Standard& standard,
+                                          const std::string& keyword, SearchGroup& group,
+                                          CatalogueSearchResult& result) const {
+    bool ok = false;
+    const TextGrid grid = m_queries.database().query(
+        tableSql(table.name, standard.columns, {{standard.subtypeId, &standard.columns}}), &ok,
+        nullptr, {keyword});
+    if (!ok) {
+        result.failedStandards.push_back(standard.subtypeName);
+        return;
+    }
+    for (int r = 1; r < grid.rowCount; ++r) {
+        SearchRow row;
+        row.position = positionOf(table, grid.cell(r, 0), grid.cell(r, 1));
+        for (size_t k = 0; k < standard.columns.size(); ++k)
+            row.values.push_back(grid.cell(r, 2 + static_cast<int>(k)));
+        group.rows.push_back(std::move(row));
+    }
+}
+
+std::string searchGroupTitle(const SearchGroup& group) {
+    return group.familyName + " › " + group.subtypeName + "（" + std::to_string(group.rows.size()) +
+           " 条）";
+}
+
+std::string searchRowText(const SearchGroup& group, const SearchRow& row) {
+    std::string text;
+    for (size_t k = 0; k < group.headers.size() && k < row.values.size(); ++k)
+        text += (k ? "，" : "") + group.headers[k] + " " + trimmed(row.values[k]);
+    return text;
+}
