@@ -3,6 +3,7 @@
 #include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
+#include "browser/section_properties_panel.h"
 #include "browser/spec_select.h"
 #include "browser/standard_coverage.h"
 #include "catalogue/catalogue_search.h"
@@ -38,6 +39,21 @@ BarPage::BarPage(QWidget* window, const CatalogueQueries& queries, QObject* pare
     if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView)) {
         view->setModel(&m_model);
         m_emptyNotice = new EmptyTableNotice(view->viewport());
+        if (auto* panel =
+                ui::element<SectionPropertiesPanel>(window, LayoutId::SectionPropertiesPanel)) {
+            // Only the selected row is computed; a new fill selects none.
+            connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, panel,
+                    [this, view, panel] {
+                        const QModelIndexList rows = view->selectionModel()->selectedRows();
+                        if (rows.isEmpty())
+                            panel->clearRow();
+                        else
+                            panel->showRow(m_queries, m_currentStandardId, m_model.grid(),
+                                           rows.first().row());
+                    });
+            connect(&m_model, &QAbstractItemModel::modelReset, panel,
+                    &SectionPropertiesPanel::clearRow);
+        }
     }
 }
 

@@ -22,6 +22,8 @@ class SpecTableModel : public QAbstractTableModel {
                         int role = Qt::DisplayRole) const override;
 
     int dataColumnCount() const { return static_cast<int>(m_headers.size()); }
+    // The select's result as shown: row 0 the column names.
+    const TextGrid& grid() const { return m_grid; }
 
   private:
     TextGrid m_grid;

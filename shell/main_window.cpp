@@ -4,6 +4,7 @@
 #include "browser/bar_page.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
+#include "browser/section_properties_panel.h"
 #include "calendar/calendar_strip.h"
 #include "resources/image_store.h"
 #include "shell/remembered_state.h"
@@ -340,7 +341,9 @@ QWidget* MainWindow::buildBarPage() {
     remark->setWordWrap(true);
     remark->setFixedWidth(260);
     left->addWidget(remark);
-    left->addStretch(1);
+    auto* properties = new SectionPropertiesPanel;
+    properties->setFixedWidth(260);
+    left->addWidget(properties, 1);
     layout->addLayout(left);
 
     auto* right = new QVBoxLayout;
@@ -539,6 +542,8 @@ void MainWindow::arrangeTabOrder() {
     add(LayoutId::SpecTableView);
     add(LayoutId::WeldFamilyLink);
     add(LayoutId::SearchResultsView);
+    add(LayoutId::SectionPropertiesPanel);
+    add(LayoutId::CopySectionPropertiesButton);
     order << m_weldPage->dimensionFields();
     for (LayoutId id :
          {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,
