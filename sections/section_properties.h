@@ -91,5 +91,9 @@ double angleToeRadius(double d);
 double coldFormedInnerRadius(double t);
 // GB/T 6728 outer corner radius of square and rectangular hollow sections.
 double hollowCornerRadiusGbt6728(double t);
+// GB 50018 square tubes: outer corner radius 3t (inner 2t, as its cold-formed bends).
+double squareTubeCornerRadiusGb50018(double t);
+// Cold-drawn square tubes: outer corner radius 1.5t, which every printed area fits.
+double coldDrawnTubeCornerRadius(double t);
 
 } // namespace sections

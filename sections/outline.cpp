@@ -1,0 +1,197 @@
+#include "sections/outline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace sections {
+
+Moments& Moments::operator+=(const Moments& o) {
+    A += o.A;
+    Sx += o.Sx;
+    Sy += o.Sy;
+    Ixx += o.Ixx;
+    Iyy += o.Iyy;
+    Ixy += o.Ixy;
+    return *this;
+}
+
+Moments& Moments::operator-=(const Moments& o) {
+    A -= o.A;
+    Sx -= o.Sx;
+    Sy -= o.Sy;
+    Ixx -= o.Ixx;
+    Iyy -= o.Iyy;
+    Ixy -= o.Ixy;
+    return *this;
+}
+
+CentralMoments central(const Moments& m) {
+    CentralMoments c;
+    c.A = m.A;
+    if (!(m.A > 0)) return c;
+    c.cx = m.Sy / m.A;
+    c.cy = m.Sx / m.A;
+    c.Ixx = m.Ixx - m.A * c.cy * c.cy;
+    c.Iyy = m.Iyy - m.A * c.cx * c.cx;
+    c.Ixy = m.Ixy - m.A * c.cx * c.cy;
+    const double mean = (c.Ixx + c.Iyy) / 2;
+    const double half = std::hypot((c.Ixx - c.Iyy) / 2, c.Ixy);
+    c.Imax = mean + half;
+    c.Imin = mean - half;
+    // The major axis: the direction (cos a, sin a) that maximises ∫(distance to it)².
+    c.angle = 0.5 * std::atan2(-2 * c.Ixy, c.Ixx - c.Iyy);
+    return c;
+}
+
+namespace {
+
+double cross(Point a, Point b) {
+    return a.x * b.y - a.y * b.x;
+}
+double dot(Point a, Point b) {
+    return a.x * b.x + a.y * b.y;
+}
+Point sub(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y};
+}
+Point add(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y};
+}
+Point scale(Point a, double k) {
+    return {a.x * k, a.y * k};
+}
+Point unit(Point a) {
+    const double n = std::hypot(a.x, a.y);
+    return n > 0 ? scale(a, 1 / n) : Point{};
+}
+
+// Moments of the polygon through `pts` (shoelace and its second-moment counterparts).
+Moments polygonMoments(const std::vector<Point>& pts) {
+    Moments m;
+    const std::size_t n = pts.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Point a = pts[i];
+        const Point b = pts[(i + 1) % n];
+        const double c = a.x * b.y - b.x * a.y;
+        m.A += c / 2;
+        m.Sy += (a.x + b.x) * c / 6;
+        m.Sx += (a.y + b.y) * c / 6;
+        m.Iyy += (a.x * a.x + a.x * b.x + b.x * b.x) * c / 12;
+        m.Ixx += (a.y * a.y + a.y * b.y + b.y * b.y) * c / 12;
+        m.Ixy += (a.x * b.y + 2 * a.x * a.y + 2 * b.x * b.y + b.x * a.y) * c / 24;
+    }
+    return m;
+}
+
+// Moments of the circular segment (between arc and chord) of radius R and half angle a,
+// centre c, its axis of symmetry pointing along angle phi from the centre to the arc.
+Moments segmentMoments(Point c, double R, double a, double phi) {
+    // In the segment's own frame (u along the axis, v across; ∫v = ∫uv = 0): sector less
+    // the triangle between the centre and the chord.
+    const double h = R * std::cos(a);
+    const double w = R * std::sin(a);
+    const double R4 = R * R * R * R;
+    const double area = R * R * a - h * w;
+    const double U = (2.0 / 3.0) * R * R * R * std::sin(a) - (2.0 / 3.0) * h * h * w;
+    const double UU = R4 / 8 * (2 * a + std::sin(2 * a)) - h * h * h * w / 2;
+    const double VV = R4 / 8 * (2 * a - std::sin(2 * a)) - h * w * w * w / 6;
+    const double cp = std::cos(phi);
+    const double sp = std::sin(phi);
+    Moments m;
+    m.A = area;
+    m.Sy = c.x * area + cp * U;
+    m.Sx = c.y * area + sp * U;
+    m.Iyy = c.x * c.x * area + 2 * c.x * cp * U + cp * cp * UU + sp * sp * VV;
+    m.Ixx = c.y * c.y * area + 2 * c.y * sp * U + sp * sp * UU + cp * cp * VV;
+    m.Ixy = c.x * c.y * area + (c.x * sp + c.y * cp) * U + cp * sp * (UU - VV);
+    return m;
+}
+
+} // namespace
+
+RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
+    const std::size_t n = corners.size();
+    if (n < 3) return;
+    for (const Corner& c : corners)
+        if (!std::isfinite(c.p.x) || !std::isfinite(c.p.y) || !std::isfinite(c.radius) ||
+            c.radius < 0)
+            return;
+    {
+        std::vector<Point> sharp;
+        for (const Corner& c : corners)
+            sharp.push_back(c.p);
+        if (polygonMoments(sharp).A < 0) std::reverse(corners.begin(), corners.end());
+    }
+    // Tangent length of each corner's arc along its two edges.
+    std::vector<double> tangent(n, 0.0);
+    std::vector<double> turn(n, 0.0);
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point prev = corners[(k + n - 1) % n].p;
+        const Point here = corners[k].p;
+        const Point next = corners[(k + 1) % n].p;
+        const Point ein = unit(sub(here, prev));
+        const Point eout = unit(sub(next, here));
+        if (dot(ein, ein) == 0 || dot(eout, eout) == 0) return;
+        turn[k] = std::atan2(cross(ein, eout), dot(ein, eout));
+        if (corners[k].radius > 0 && std::abs(turn[k]) > 1e-12)
+            tangent[k] = corners[k].radius * std::tan(std::abs(turn[k]) / 2);
+    }
+    const double slack = 1e-9;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::size_t j = (k + 1) % n;
+        const double length =
+            std::hypot(corners[j].p.x - corners[k].p.x, corners[j].p.y - corners[k].p.y);
+        if (tangent[k] + tangent[j] > length * (1 + slack)) return;
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        const Point prev = corners[(k + n - 1) % n].p;
+        const Point here = corners[k].p;
+        const Point next = corners[(k + 1) % n].p;
+        if (tangent[k] == 0) {
+            points_.push_back(here);
+            continue;
+        }
+        const Point ein = unit(sub(here, prev));
+        const Point eout = unit(sub(next, here));
+        const Point t1 = sub(here, scale(ein, tangent[k]));
+        const Point t2 = add(here, scale(eout, tangent[k]));
+        const double side = turn[k] > 0 ? 1.0 : -1.0;
+        const Point normal{-ein.y, ein.x}; // left of the incoming edge
+        const double r = corners[k].radius;
+        const Point centre = add(t1, scale(normal, side * r));
+        points_.push_back(t1);
+        points_.push_back(t2);
+        arcs_.push_back({centre, t1, t2, r, turn[k]});
+    }
+    moments_ = polygonMoments(points_);
+    for (const Arc& arc : arcs_) {
+        const Point mid = scale(add(arc.from, arc.to), 0.5);
+        const Point axis = sub(mid, arc.centre);
+        const double phi = std::atan2(axis.y, axis.x);
+        const Moments seg = segmentMoments(arc.centre, arc.radius, std::abs(arc.sweep) / 2, phi);
+        if (arc.sweep > 0)
+            moments_ += seg;
+        else
+            moments_ -= seg;
+    }
+    valid_ = moments_.A > 0 && std::isfinite(moments_.A);
+}
+
+double RoundedPolygon::extent(Point dir, Point origin) const {
+    double best = -HUGE_VAL;
+    for (const Point& p : points_)
+        best = std::max(best, dot(dir, sub(p, origin)));
+    // A convex arc reaches beyond its ends where dir points into its sweep.
+    for (const Arc& arc : arcs_) {
+        if (arc.sweep <= 0) continue;
+        const Point start = sub(arc.from, arc.centre);
+        double a = std::atan2(cross(start, dir), dot(start, dir));
+        if (a < 0) a += 2 * std::numbers::pi;
+        if (a <= arc.sweep)
+            best = std::max(best, dot(dir, sub(add(arc.centre, scale(dir, arc.radius)), origin)));
+    }
+    return best;
+}
+
+} // namespace sections
