@@ -38,7 +38,7 @@ SectionPropertiesPanel::SectionPropertiesPanel(QWidget* parent) : QFrame(parent)
                        "#sectionPropertiesNote { color: #4c5b6b; }"));
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setContentsMargins(6, 3, 4, 3);
     layout->setSpacing(2);
     auto* head = new QHBoxLayout;
     m_title = new QLabel(panelName);
@@ -59,6 +59,8 @@ SectionPropertiesPanel::SectionPropertiesPanel(QWidget* parent) : QFrame(parent)
     m_scroll->setWidgetResizable(true);
     m_scroll->setFocusPolicy(Qt::NoFocus); // the panel itself takes the focus
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // At the window's minimum size the column leaves room for a line or two; the rest scrolls.
+    m_scroll->setMinimumHeight(1);
     auto* content = new QWidget;
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
@@ -103,7 +105,7 @@ void SectionPropertiesPanel::showRow(const CatalogueQueries& queries, int subtyp
                                            ? RowSectionProperties{{}, missingDimensionsNote}
                                            : sectionPropertiesOfRecord(subtypeId, record);
     const std::string designation = rowDesignation(columns, values);
-    showProperties(panelName + QStringLiteral("：") + ui::toQt(designation), shown);
+    showProperties(ui::toQt(designation), shown);
     if (!shown.properties.empty())
         m_copyLine = ui::toQt(formatCopiedProperties(queries.subtypeName(std::to_string(subtypeId)),
                                                      designation, shown.properties));

@@ -2,7 +2,8 @@
 // with its first standard without rows; weld pages before and after a calculation with
 // typical dimensions), rendered the way the window paints itself; WxH sets the window size.
 // With "search": the search across all standards and an opened result, at 1200 x 760 and
-// at the minimum size.
+// at the minimum size. With "properties" (and an optional third argument WxH): every
+// standard with rows, its last row selected, so the section properties panel shows.
 #include "browser/all_standards_search.h"
 #include "browser/bar_page.h"
 #include "catalogue/catalogue_database.h"
@@ -19,6 +20,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTreeView>
 #include <cstdio>
@@ -72,6 +74,27 @@ int main(int argc, char* argv[]) {
             results->setCurrentIndex(hit);
             QTest::keyClick(results, Qt::Key_Return);
             save(&window, QStringLiteral("%1/search_opened_%2.png").arg(out, tag));
+        }
+        return 0;
+    }
+
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("properties")) {
+        const QStringList wh =
+            argc > 3 ? QString::fromLocal8Bit(argv[3]).split(QLatin1Char('x')) : QStringList();
+        window.resize(wh.size() == 2 ? wh[0].toInt() : 1200, wh.size() == 2 ? wh[1].toInt() : 760);
+        auto* view = ui::element<QTableView>(&window, LayoutId::SpecTableView);
+        for (QAbstractButton* b : buttonsOf(&window, LayoutId::BarFamilyBar)) {
+            b->click();
+            for (QAbstractButton* standard : buttonsOf(&window, LayoutId::StandardsBar)) {
+                standard->click();
+                const int rows = view->model()->rowCount();
+                if (rows == 0) continue;
+                view->selectRow(rows - 1);
+                save(&window, QStringLiteral("%1/properties_%2_%3.png")
+                                  .arg(out)
+                                  .arg(ui::userId(b))
+                                  .arg(ui::userId(standard) - 1000));
+            }
         }
         return 0;
     }

@@ -1,0 +1,371 @@
+// From a catalogue row to its section properties: which shape each standard's rows are, that
+// every row of the built-in catalogue reaches its dimensions, what a row with broken cells
+// shows, how values are written, and how the selected row's full record is found.
+#include "browser/row_section.h"
+
+#include <QTest>
+#include <cmath>
+#include <set>
+
+Q_DECLARE_METATYPE(SectionShape)
+Q_DECLARE_METATYPE(RowRecord)
+
+namespace {
+
+CatalogueQueries& builtIn() {
+    static CatalogueQueries queries(CatalogueDatabase::instance());
+    return queries;
+}
+
+// A record of the named columns, every other column absent.
+RowRecord record(std::initializer_list<std::pair<const char*, const char*>> cells) {
+    RowRecord r;
+    for (const auto& [column, value] : cells)
+        r.emplace_back(column, value);
+    return r;
+}
+
+const ShownProperty* propertyOf(const RowSectionProperties& shown, const std::string& symbol) {
+    for (const ShownProperty& p : shown.properties) {
+        if (p.symbol == symbol) return &p;
+    }
+    return nullptr;
+}
+
+// A small catalogue for the record read: two rows that share their shown values but not
+// their hidden ones, a value that reads like SQL (the format refuses apostrophes), and a row of
+// another standard.
+CatalogueQueries& fixture() {
+    static CatalogueDatabase db;
+    static CatalogueQueries queries(db);
+    static const bool built = [] {
+        db.build({
+            {"SECTIONTABLE", "\"ID\",\"TYPE\",\"NAME\",\"NORMTABLE\"\r\n"
+                             "\"13\",\"1\",\"工字钢\",\"热轧_工字钢\"\r\n"},
+            {"SUBTYPES", "\"ID\",\"NAME\",\"SECTIONID\",\"SHOWCOLS\"\r\n"
+                         "\"1\",\"热轧工字钢\",\"13\",\"规格,重量\"\r\n"
+                         "\"2\",\"轻型工字钢\",\"13\",\"规格,重量\"\r\n"},
+            {"热轧_工字钢", "\"ID\",\"SUBTYPEID\",\"规格\",\"重量\",\"高度/腹板h(mm)\"\r\n"
+                            "\"1\",\"2\",\"I10\",\"11.3 \",\"999\"\r\n"
+                            "\"2\",\"1\",\"I10\",\"11.3 \",\"100\"\r\n"
+                            "\"3\",\"1\",\"I10\",\"11.3 \",\"101\"\r\n"
+                            "\"4\",\"1\",\"I14 or 1=1 --\",\"1\",\"7\"\r\n"
+                            "\"5\",\"1\",\"I12\",,\"120\"\r\n"},
+        });
+        return true;
+    }();
+    (void)built;
+    return queries;
+}
+
+} // namespace
+
+class TestRowSection : public QObject {
+    Q_OBJECT
+  private slots:
+    void shapeOfStandard_data() {
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<SectionShape>("shape");
+        using S = SectionShape;
+        QTest::newRow("1 热轧工字钢") << 1 << S::RolledIBeam;
+        QTest::newRow("2 轻型工字钢") << 2 << S::LightIBeam;
+        QTest::newRow("4 热轧槽钢") << 4 << S::RolledChannel;
+        QTest::newRow("6 轻型槽钢") << 6 << S::LightChannel;
+        QTest::newRow("7 冷弯薄壁槽钢") << 7 << S::ColdChannel;
+        QTest::newRow("8 热轧等边角钢") << 8 << S::EqualAngle;
+        QTest::newRow("13 冷弯薄壁等边角钢") << 13 << S::ColdEqualAngle;
+        QTest::newRow("14 冷弯薄壁卷边等边角钢") << 14 << S::ColdLippedEqualAngle;
+        QTest::newRow("15 热轧不等边角钢") << 15 << S::UnequalAngle;
+        QTest::newRow("16 热轧L型钢") << 16 << S::LSection;
+        QTest::newRow("17 冷弯C型钢") << 17 << S::ColdLippedChannel;
+        QTest::newRow("18 热轧T型钢-2010") << 18 << S::TSection;
+        QTest::newRow("19 冷弯薄壁卷边Z型钢") << 19 << S::ColdLippedZ;
+        QTest::newRow("20 冷弯薄壁斜卷边Z型钢") << 20 << S::ColdSlopedLippedZ;
+        QTest::newRow("21 热轧圆钢") << 21 << S::RoundBar;
+        QTest::newRow("28 方形冷弯空心型钢") << 28 << S::SquareTube;
+        QTest::newRow("29 热轧H型钢-2010") << 29 << S::HSection;
+        QTest::newRow("33 镀锌钢管") << 33 << S::RoundTube;
+        QTest::newRow("41 圆形冷弯空心型钢") << 41 << S::RoundTube;
+        QTest::newRow("53 矩形冷弯空心型钢") << 53 << S::RectangularTube;
+        QTest::newRow("54 普通钢轨") << 54 << S::Rail;
+        QTest::newRow("55 起重机钢轨") << 55 << S::Rail;
+        QTest::newRow("62 热轧方钢") << 62 << S::SquareBar;
+        QTest::newRow("65 冷拉六角钢") << 65 << S::HexagonBar;
+        QTest::newRow("67 热轧八角钢") << 67 << S::OctagonBar;
+        QTest::newRow("68 热轧扁钢") << 68 << S::FlatBar;
+        QTest::newRow("76 平椭圆型钢管") << 76 << S::FlatOvalTube;
+        QTest::newRow("79 热轧H型钢-2017") << 79 << S::HSection;
+        QTest::newRow("80 热轧T型钢-2017") << 80 << S::TSection;
+    }
+    void shapeOfStandard() {
+        QFETCH(int, subtype);
+        QFETCH(SectionShape, shape);
+        const SectionMapping* mapping = sectionMappingOf(subtype);
+        QVERIFY(mapping);
+        QCOMPARE(mapping->shape, shape);
+    }
+
+    void standardsWithoutModelSaySo_data() {
+        QTest::addColumn<int>("subtype");
+        for (int subtype : {42, 43, 47, 48, 50, 51, 56, 57, 59, 61, 77, 78})
+            QTest::addRow("%d", subtype) << subtype;
+    }
+    void standardsWithoutModelSaySo() {
+        QFETCH(int, subtype);
+        QVERIFY(!sectionMappingOf(subtype));
+        const RowSectionProperties shown =
+            sectionPropertiesOfRecord(subtype, record({{"规格", "M16"}, {"厚度", "6"}}));
+        QVERIFY(shown.properties.empty());
+        QCOMPARE(shown.note, std::string(noSectionModelNote));
+    }
+
+    // One entry per standard, and each names columns its table has.
+    void mappingNamesColumnsOfItsTable() {
+        std::set<int> seen;
+        for (const SectionMapping& mapping : sectionMappings()) {
+            QVERIFY2(seen.insert(mapping.subtypeId).second,
+                     qPrintable(QString::number(mapping.subtypeId)));
+            const std::string id = std::to_string(mapping.subtypeId);
+            const std::string table = builtIn().specTableOfSubtype(id);
+            QVERIFY2(!table.empty(), id.c_str());
+            const TextGrid header =
+                builtIn().database().query("select * from `" + table + "` limit 1");
+            std::set<std::string> columns;
+            for (int c = 0; c < header.columnCount; ++c)
+                columns.insert(header.cell(0, c));
+            for (const DimensionSource& source : mapping.dimensions)
+                QVERIFY2(columns.count(source.column),
+                         qPrintable(QString::fromStdString(id + " " + source.column)));
+        }
+    }
+
+    // Every row of every standard with a model shows properties, finite and not negative;
+    // the rows named here show the missing-dimensions note instead, for the reason given.
+    void everyCatalogueRowHasProperties_data() {
+        QTest::addColumn<int>("subtype");
+        for (const SectionMapping& mapping : sectionMappings())
+            QTest::addRow("%d", mapping.subtypeId) << mapping.subtypeId;
+    }
+    void everyCatalogueRowHasProperties() {
+        QFETCH(int, subtype);
+        // "[10Q" (low-alloy light channel) is in no light-channel table; the low-alloy equal
+        // angle row carries no fillet radius; QU100 and QU120 have no printed properties.
+        const std::set<std::pair<int, std::string>> withoutProperties = {
+            {5, "[10Q"}, {9, "2"}, {55, "QU100"}, {55, "QU120"}};
+        const std::string id = std::to_string(subtype);
+        const std::string table = builtIn().specTableOfSubtype(id);
+        const TextGrid rows = builtIn().database().query("select * from `" + table +
+                                                             "` where SUBTYPEID=?1 order by rowid",
+                                                         nullptr, nullptr, {id});
+        int designationColumn = -1;
+        for (int c = 0; c < rows.columnCount; ++c)
+            if (rows.cell(0, c) == "规格") designationColumn = c;
+        for (int r = 1; r < rows.rowCount; ++r) {
+            RowRecord rec;
+            for (int c = 0; c < rows.columnCount; ++c)
+                rec.emplace_back(rows.cell(0, c), rows.cell(r, c));
+            const std::string name =
+                designationColumn >= 0 ? rows.cell(r, designationColumn) : rows.cell(r, 2);
+            const RowSectionProperties shown = sectionPropertiesOfRecord(subtype, rec);
+            const QString where = QString::fromStdString(id + " " + name + " " + shown.note);
+            if (withoutProperties.count({subtype, name})) {
+                QCOMPARE(shown.note, std::string(missingDimensionsNote));
+                QVERIFY(shown.properties.empty());
+                continue;
+            }
+            QVERIFY2(!shown.properties.empty(), qPrintable(where));
+            QVERIFY2(shown.note.empty(), qPrintable(where));
+            QVERIFY2(propertyOf(shown, "A"), qPrintable(where));
+            for (const ShownProperty& p : shown.properties) {
+                bool ok = false;
+                const double value = QString::fromStdString(p.value).toDouble(&ok);
+                QVERIFY2(
+                    ok && std::isfinite(value) && value >= 0,
+                    qPrintable(where + " " + QString::fromStdString(p.symbol + "=" + p.value)));
+            }
+        }
+    }
+
+    void brokenDimensionsShowTheNote_data() {
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<RowRecord>("row");
+        const auto ibeam = [](const char* h, const char* b, const char* d, const char* t,
+                              const char* r) {
+            return record({{"规格", "I"},
+                           {"高度/腹板h(mm)", h},
+                           {"宽度/翼板b(mm)", b},
+                           {"腰厚/腰板厚d(mm)", d},
+                           {"腿厚/翼缘板t(mm)", t},
+                           {"圆角半径r(mm)", r}});
+        };
+        QTest::newRow("empty height") << 1 << ibeam("", "68", "4.5", "7.6", "6.5");
+        QTest::newRow("blank width") << 1 << ibeam("100", "  ", "4.5", "7.6", "6.5");
+        QTest::newRow("text in a cell") << 1 << ibeam("100", "68", "4.5mm", "7.6", "6.5");
+        QTest::newRow("negative") << 1 << ibeam("100", "68", "-4.5", "7.6", "6.5");
+        QTest::newRow("zero") << 1 << ibeam("100", "68", "4.5", "0", "6.5");
+        QTest::newRow("nan") << 1 << ibeam("100", "68", "nan", "7.6", "6.5");
+        QTest::newRow("inf") << 1 << ibeam("inf", "68", "4.5", "7.6", "6.5");
+        QTest::newRow("overflow") << 1 << ibeam("1e999", "68", "4.5", "7.6", "6.5");
+        QTest::newRow("two numbers") << 1 << ibeam("100 120", "68", "4.5", "7.6", "6.5");
+        QTest::newRow("web wider than flange") << 1 << ibeam("100", "68", "70", "7.6", "6.5");
+        QTest::newRow("flanges taller than the beam")
+            << 1 << ibeam("100", "68", "4.5", "60", "6.5");
+        QTest::newRow("column missing")
+            << 1 << record({{"高度/腹板h(mm)", "100"}, {"宽度/翼板b(mm)", "68"}});
+        QTest::newRow("tube wall past the centre")
+            << 41 << record({{"公称外径", "20"}, {"公称壁厚", "10"}});
+        QTest::newRow("round bar without diameter") << 21 << record({{"直径", ""}});
+        QTest::newRow("Z designation cut short") << 19 << record({{"规格", "Z100×40×20"}});
+        QTest::newRow("Z designation with a letter") << 19 << record({{"规格", "Z100×40×2a×2.0"}});
+        QTest::newRow("lipped angle without lip")
+            << 14 << record({{"规格", "L40"}, {"宽度", "40"}, {"厚度", "2"}});
+        QTest::newRow("light I-beam not in the table") << 2 << record({{"规格", "I11×110"}});
+        QTest::newRow("light channel without designation") << 6 << record({{"规格", ""}});
+        QTest::newRow("rail not in the sources") << 54 << record({{"规格", "60kg/m"}});
+    }
+    void brokenDimensionsShowTheNote() {
+        QFETCH(int, subtype);
+        QFETCH(RowRecord, row);
+        const RowSectionProperties shown = sectionPropertiesOfRecord(subtype, row);
+        QVERIFY(shown.properties.empty());
+        QCOMPARE(shown.note, std::string(missingDimensionsNote));
+    }
+
+    // The rails show what their sources print, as printed.
+    void railsShowTabledValues_data() {
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("9kg/m I") << 54 << "9kg/m"
+                                 << "Ix"
+                                 << "62.41";
+        QTest::newRow("30kg/m Z") << 54 << "30kg/m"
+                                  << "Wx"
+                                  << "108.00";
+        QTest::newRow("50kg/m area") << 54 << "50kg/m"
+                                     << "A"
+                                     << "65.8";
+        QTest::newRow("QU70 Iy") << 55 << "QU70"
+                                 << "Iy"
+                                 << "327.16";
+        QTest::newRow("QU80 y2") << 55 << "QU80"
+                                 << "y2"
+                                 << "6.57";
+    }
+    void railsShowTabledValues() {
+        QFETCH(int, subtype);
+        QFETCH(QString, designation);
+        QFETCH(QString, symbol);
+        QFETCH(QString, value);
+        const std::string text = designation.toStdString();
+        const RowSectionProperties shown =
+            sectionPropertiesOfRecord(subtype, record({{"规格", text.c_str()}}));
+        const ShownProperty* p = propertyOf(shown, symbol.toStdString());
+        QVERIFY(p);
+        QCOMPARE(QString::fromStdString(p->value), value);
+    }
+
+    void valuesHaveFourSignificantDigits_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("thousands") << 2369.3 << "2369";
+        QTest::newRow("tens") << 35.578 << "35.58";
+        QTest::newRow("below one") << 0.39204 << "0.3920";
+        QTest::newRow("small") << 0.0012345 << "0.001235";
+        QTest::newRow("ten thousands") << 46472.0 << "46470";
+        QTest::newRow("hundred thousands") << 123456.0 << "123500";
+        QTest::newRow("carry to the next digit") << 9.99996 << "10.00";
+        QTest::newRow("carry at thousands") << 9999.7 << "10000";
+        QTest::newRow("zero") << 0.0 << "0";
+    }
+    void valuesHaveFourSignificantDigits() {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(formatPropertyValue(value)), text);
+    }
+
+    // The shown values pick the row; hidden columns come with it; a value that reads like
+    // SQL is only a value.
+    void recordOfShownRow_data() {
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("designation");
+        QTest::addColumn<QString>("weight");
+        QTest::addColumn<QString>("height"); // empty: no record
+        QTest::newRow("first of equal rows, own standard") << 1 << "I10"
+                                                           << "11.3 "
+                                                           << "100";
+        QTest::newRow("other standard's row") << 2 << "I10"
+                                              << "11.3 "
+                                              << "999";
+        QTest::newRow("empty shown cell") << 1 << "I12"
+                                          << ""
+                                          << "120";
+        QTest::newRow("weight trimmed does not match") << 1 << "I10"
+                                                       << "11.3"
+                                                       << "";
+        QTest::newRow("value that reads like SQL") << 1 << "I14 or 1=1 --"
+                                                   << "1"
+                                                   << "7";
+        QTest::newRow("injection does not widen") << 1 << "' or '1'='1"
+                                                  << "1"
+                                                  << "";
+        QTest::newRow("wildcard is literal") << 1 << "I1%"
+                                             << "11.3 "
+                                             << "";
+    }
+    void recordOfShownRow() {
+        const std::vector<std::string>& errors = fixture().database().loadErrors();
+        QVERIFY2(errors.empty(), errors.empty() ? "" : errors.front().c_str());
+        QFETCH(int, subtype);
+        QFETCH(QString, designation);
+        QFETCH(QString, weight);
+        QFETCH(QString, height);
+        const RowRecord rec = readRowRecord(fixture(), subtype, {"规格", "重量"},
+                                            {designation.toStdString(), weight.toStdString()});
+        if (height.isEmpty()) {
+            QVERIFY(rec.empty());
+            return;
+        }
+        QString found;
+        for (const auto& [column, value] : rec)
+            if (column == "高度/腹板h(mm)") found = QString::fromStdString(value);
+        QCOMPARE(found, height);
+    }
+
+    void designationOfRow_data() {
+        QTest::addColumn<QStringList>("columns");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("designation");
+        QTest::newRow("规格") << QStringList{"规格", "重量"} << QStringList{" I20a ", "27.9"}
+                              << "I20a";
+        QTest::newRow("型号 not first")
+            << QStringList{"重量", "型号"} << QStringList{"0.1", "6×3"} << "6×3";
+        QTest::newRow("no designation")
+            << QStringList{"直径", "重量"} << QStringList{"20", "2.47"} << "直径20";
+        QTest::newRow("empty 规格 falls back")
+            << QStringList{"公称口径", "规格"} << QStringList{"15", ""} << "公称口径15";
+    }
+    void designationOfRow() {
+        QFETCH(QStringList, columns);
+        QFETCH(QStringList, values);
+        QFETCH(QString, designation);
+        std::vector<std::string> c, v;
+        for (const QString& s : columns)
+            c.push_back(s.toStdString());
+        for (const QString& s : values)
+            v.push_back(s.toStdString());
+        QCOMPARE(QString::fromStdString(rowDesignation(c, v)), designation);
+    }
+
+    void copiedLine() {
+        const std::string line = formatCopiedProperties(
+            "热轧工字钢", "I20a",
+            {{"A", "35.58", "cm²"}, {"Ix", "2369", "cm⁴"}, {"tanα", "0.3920", ""}});
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("热轧工字钢 I20a A=35.58 cm² Ix=2369 cm⁴ tanα=0.3920"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRowSection)
+#include "tst_row_section.moc"
