@@ -1,5 +1,6 @@
 #include "browser/bar_page.h"
 
+#include "browser/bar_drawing.h"
 #include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
@@ -64,8 +65,10 @@ void BarPage::showBarPage(QAbstractButton* button) {
     const int familyId = button ? ui::userId(button) : 19;
     const std::string family = std::to_string(familyId);
 
-    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::BarDrawing))
-        ui::showPicture(drawing, ui::toQt(m_queries.familyImage(family)));
+    if (auto* drawing = ui::element<BarDrawing>(m_window, LayoutId::BarDrawing))
+        drawing->showDrawing(ui::toQt(m_queries.familyImage(family)));
+    else if (auto* picture = ui::element<QLabel>(m_window, LayoutId::BarDrawing))
+        ui::showPicture(picture, ui::toQt(m_queries.familyImage(family)));
 
     QWidget* bar = ui::elementById(m_window, LayoutId::StandardsBar);
     if (!bar) return;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -377,8 +378,15 @@ std::string rowDesignation(const std::vector<std::string>& columns,
             !trimmed(values[k]).empty())
             return trimmed(values[k]);
     }
-    if (columns.empty() || values.empty()) return {};
-    return columns.front() + trimmed(values.front());
+    // Otherwise the leading dimension columns, up to the first weight or area.
+    const std::set<std::string> quantities = {"重量", "表面积", "截面积", "钢板重量", "板重"};
+    std::string text;
+    for (size_t k = 0; k < columns.size() && k < values.size(); ++k) {
+        if (quantities.count(columns[k])) break;
+        if (trimmed(values[k]).empty()) continue;
+        text += (text.empty() ? "" : " ") + columns[k] + trimmed(values[k]);
+    }
+    return text;
 }
 
 std::string formatCopiedProperties(const std::string& standardName, const std::string& designation,

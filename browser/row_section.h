@@ -85,8 +85,8 @@ RowRecord readRowRecord(const CatalogueQueries& queries, int subtypeId,
 // Four significant digits, no exponent, "." as the decimal point whatever the locale.
 std::string formatPropertyValue(double value);
 
-// What names the row in a copy: its designation, or the first shown column and its value
-// ("直径20") for the standards that have none.
+// What names the row in a copy: its designation, or for the standards that have none the
+// leading shown dimensions with their column names ("宽度10 厚度3").
 std::string rowDesignation(const std::vector<std::string>& columns,
                            const std::vector<std::string>& values);
 

@@ -31,11 +31,15 @@ SectionPropertiesPanel::SectionPropertiesPanel(QWidget* parent) : QFrame(parent)
     setAccessibleName(panelName);
     setObjectName(QStringLiteral("sectionProperties"));
     setFocusPolicy(Qt::StrongFocus);
+    // The title and four lines of pairs even in the smallest window; the drawing above
+    // gives way for them.
+    setMinimumHeight(110);
     setStyleSheet(
         QStringLiteral("#sectionProperties { background: white; border: 1px solid #c9d3df; }"
                        "#sectionProperties:focus { border: 1px solid #0b5394; }"
                        "#sectionPropertiesTitle { font-weight: bold; color: #1d2b3a; }"
-                       "#sectionPropertiesNote { color: #4c5b6b; }"));
+                       "#sectionPropertiesNote { color: #4c5b6b; }"
+                       "#sectionPropertiesContent, QScrollArea { background: transparent; }"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 3, 4, 3);
@@ -62,6 +66,7 @@ SectionPropertiesPanel::SectionPropertiesPanel(QWidget* parent) : QFrame(parent)
     // At the window's minimum size the column leaves room for a line or two; the rest scrolls.
     m_scroll->setMinimumHeight(1);
     auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("sectionPropertiesContent"));
     auto* contentLayout = new QVBoxLayout(content);
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->setSpacing(2);
@@ -131,6 +136,7 @@ void SectionPropertiesPanel::showProperties(const QString& title,
         ui::makeValueLine(line, panelName);
         line->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_grid->addWidget(line, static_cast<int>(k / 2), static_cast<int>(k % 2));
+        line->show(); // now, not at the next event: readers and copies follow at once
         lines << line->text();
     }
     m_values->setVisible(!shown.properties.empty());

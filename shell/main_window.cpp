@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "browser/all_standards_search.h"
+#include "browser/bar_drawing.h"
 #include "browser/bar_page.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
@@ -326,9 +327,7 @@ QWidget* MainWindow::buildBarPage() {
     layout->setSpacing(10);
 
     auto* left = new QVBoxLayout;
-    auto* drawing = tagged(new QLabel, LayoutId::BarDrawing, QStringLiteral("截面示意图"));
-    drawing->setFixedSize(260, 200);
-    drawing->setAlignment(Qt::AlignCenter);
+    auto* drawing = tagged(new BarDrawing, LayoutId::BarDrawing, QStringLiteral("截面示意图"));
     drawing->setStyleSheet(QStringLiteral("background: white; border: 1px solid #c9d3df;"));
     left->addWidget(drawing);
     auto* name = textLine(LayoutId::StandardNameLine, QStringLiteral("当前标准"),

@@ -343,6 +343,9 @@ class TestRowSection : public QObject {
             << QStringList{"重量", "型号"} << QStringList{"0.1", "6×3"} << "6×3";
         QTest::newRow("no designation")
             << QStringList{"直径", "重量"} << QStringList{"20", "2.47"} << "直径20";
+        QTest::newRow("dimensions up to the weight")
+            << QStringList{"宽度", "厚度", "重量"} << QStringList{"10", "3 ", "0.24"}
+            << "宽度10 厚度3";
         QTest::newRow("empty 规格 falls back")
             << QStringList{"公称口径", "规格"} << QStringList{"15", ""} << "公称口径15";
     }
