@@ -1,19 +1,22 @@
 // Prints how long the catalogue takes to build and to answer its heaviest selects:
 // the build of the whole database, the select of every shown column of the largest
 // standard, a keyword search over that standard's shown columns, the pass that finds
-// which standards of a family have rows (run on every family click), and the search
-// across every standard.
+// which standards of a family have rows (run on every family click), the search
+// across every standard, and the section properties of each family's largest size.
 #include "browser/standard_coverage.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/catalogue_queries.h"
 #include "catalogue/catalogue_search.h"
+#include "sections/section_properties.h"
 
 #include <QElapsedTimer>
 #include <QString>
 #include <QThread>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -139,6 +142,43 @@ int main() {
         std::printf("search all standards for \"%s\" (%d rows in %zu standards): "
                     "best %.0f us, median %.0f us\n",
                     word, result.rowCount(), result.groups.size(), all.best, all.median);
+    }
+
+    // Section properties of the largest size of each family (sizes as the reference tables
+    // print them: GB/T 706-2016, YB 163/164-63, GB/T 706-2008 L, GB/T 11263-2017, GB/T 6728-2017,
+    // the cold-drawn flat-oval table, GB/T 702-2017 bars, GB 50018-2002).
+    using namespace sections;
+    const double rule = std::nan("");
+    const std::vector<std::pair<const char*, std::function<SectionResult()>>> largestSections{
+        {"I-beam I63c", [] { return rolledIBeam(630, 180, 17, 22, 15, 7.5); }},
+        {"light I-beam I70b", [] { return lightIBeam(700, 210, 17.5, 28.2, 24, 10); }},
+        {"channel [40c", [] { return rolledChannel(400, 104, 14.5, 18, 18, 9); }},
+        {"light channel [40", [] { return rolledChannel(400, 115, 8, 13.5, 15, 6); }},
+        {"equal angle L250x35", [=] { return equalAngle(250, 35, 24, rule); }},
+        {"unequal angle L200x125x18", [=] { return unequalAngle(200, 125, 18, 14, rule); }},
+        {"L-section L500x120x13.5x35", [] { return lSection(500, 120, 13.5, 35, 0, 0); }},
+        {"H HN1000x300", [] { return hSection(1008, 302, 21, 40, 18); }},
+        {"T TN450x300", [] { return tSection(456, 302, 18, 34, 18); }},
+        {"round hollow 610x16", [] { return roundTube(610, 16); }},
+        {"rectangular hollow 600x400x16", [=] { return rectangularTube(600, 400, 16, rule); }},
+        {"flat oval 20x10x2", [] { return flatOvalTube(20, 10, 2); }},
+        {"round bar 380", [] { return roundBar(380); }},
+        {"square bar 300", [] { return squareBar(300); }},
+        {"hexagon bar 70", [] { return hexagonBar(70); }},
+        {"octagon bar 40", [] { return octagonBar(40); }},
+        {"flat bar 200x60", [] { return flatBar(200, 60); }},
+        {"cold channel 160x60x3.5", [] { return coldChannel(160, 60, 3.5); }},
+        {"cold lipped channel 220x75x20x2.5", [] { return coldLippedChannel(220, 75, 20, 2.5); }},
+        {"cold angle 75x3", [] { return coldEqualAngle(75, 3); }},
+        {"cold lipped angle 75x20x2.5", [] { return coldLippedEqualAngle(75, 20, 2.5); }},
+        {"cold lipped Z 180x70x20x3", [] { return coldLippedZ(180, 70, 20, 3); }},
+        {"cold sloped lipped Z 250x75x20x2.5", [] { return coldSlopedLippedZ(250, 75, 20, 2.5); }},
+    };
+    for (const auto& [name, compute] : largestSections) {
+        std::size_t count = 0;
+        Timing t = measure(200, [&] { count = compute().properties.size(); });
+        std::printf("section properties of %s (%zu values): best %.1f us, median %.1f us\n", name,
+                    count, t.best, t.median);
     }
     return 0;
 }

@@ -15,11 +15,15 @@ const Property* find(const SectionResult& result, std::string_view symbol) {
     return nullptr;
 }
 
+// The rules for values a row lacks. Where they come from is said beside each declaration.
 double ibeamToeRadius(double r) {
     return r / 2.0;
 }
 double channelToeRadius(double r) {
     return r / 2.0;
+}
+double lightIBeamFlangeSlope() {
+    return 0.12;
 }
 double angleToeRadius(double d) {
     return d / 3.0;
@@ -32,7 +36,7 @@ double hollowCornerRadiusGbt6728(double t) {
     if (t <= 10) return 2.5 * t;
     return 3.0 * t;
 }
-double squareTubeCornerRadiusGb50018(double t) {
+double hollowCornerRadiusGb50018(double t) {
     return 3.0 * t;
 }
 double coldDrawnTubeCornerRadius(double t) {
@@ -201,8 +205,8 @@ SectionResult angleResult(const RoundedPolygon& shape, bool equalLegs) {
         t.modulus("Wymin", c.Iyy / fx.pos);
         t.modulus("Wu", a.Wu);
         t.modulus("Wv", a.Wv);
-        // The minor axis' slope to the short leg (x), as GB/T 706 prints tan α.
-        t.ratio("tanα", std::abs(a.v.y / a.v.x));
+        // The minor axis' slope to the long leg (y), as GB/T 706 prints tan α.
+        t.ratio("tanα", std::abs(a.v.x / a.v.y));
         t.length("x0", c.cx);
         t.length("y0", c.cy);
     }
@@ -299,8 +303,8 @@ SectionResult coldChannelResult(const CentreLine& line, double b, double t) {
     tb.modulus("Wymax", c.Iyy / x0);
     tb.modulus("Wymin", c.Iyy / (b - x0));
     tb.inertia("Iy1", c.Iyy + c.A * x0 * x0);
-    // Shear centre from the web's centre line, on the side away from the flanges.
-    tb.length("e0", -k.wall.shearCentre.x);
+    // e0: from the centroid to the shear centre, which lies behind the web.
+    tb.length("e0", k.wall.centroid.x - k.wall.shearCentre.x);
     tb.inertia("It", k.wall.It);
     tb.warping("Iw", k.wall.Iw);
     return std::move(tb).result();
@@ -328,8 +332,11 @@ SectionResult coldAngleResult(const CentreLine& line, double t, bool warping) {
     tb.length("iv", std::sqrt(c.Imin / c.A));
     tb.modulus("Wv", a.Wv);
     tb.inertia("Ix1", c.Ixx + c.A * y0 * y0);
-    tb.length("e0", std::hypot(k.wall.shearCentre.x - k.wall.centroid.x,
-                               k.wall.shearCentre.y - k.wall.centroid.y));
+    // A plain angle's shear centre is where its legs' centre lines meet (the thin-wall
+    // result for two straight legs, which GB 50018 prints); a lipped one's is computed.
+    const Point sc = warping ? k.wall.shearCentre : Point{0, 0};
+    const Point from = warping ? k.wall.centroid : k.g;
+    tb.length("e0", std::hypot(sc.x - from.x, sc.y - from.y));
     tb.inertia("It", k.wall.It);
     if (warping) tb.warping("Iw", k.wall.Iw);
     return std::move(tb).result();
@@ -366,12 +373,14 @@ SectionResult coldZResult(const CentreLine& line) {
 
 } // namespace
 
-SectionResult rolledIBeam(double h, double b, double d, double t, double r, double r1) {
-    r1 = orRule(r1, ibeamToeRadius(r));
+namespace {
+// I-beam whose inner flange faces fall 1 in `slope` from web to toe.
+SectionResult slopedIBeam(double h, double b, double d, double t, double r, double r1,
+                          double slope) {
     if (!positive({h, b, d, t}) || !radius(r) || !radius(r1) || d >= b) return {};
-    // Mean flange thickness t is taken halfway along the outstand; the inner faces slope 1:6.
-    const double toe = t - (b - d) / 4 / 6;
-    const double root = t + (b - d) / 4 / 6;
+    // The mean flange thickness t is taken halfway along the outstand.
+    const double toe = t - (b - d) / 4 / slope;
+    const double root = t + (b - d) / 4 / slope;
     if (!(toe > 0) || 2 * root >= h) return {};
     const double x = b / 2, w = d / 2, y = h / 2;
     return symmetricSolid(RoundedPolygon({{{-x, -y}, 0},
@@ -386,6 +395,15 @@ SectionResult rolledIBeam(double h, double b, double d, double t, double r, doub
                                           {{-w, y - root}, r},
                                           {{-w, -y + root}, r},
                                           {{-x, -y + toe}, r1}}));
+}
+} // namespace
+
+SectionResult rolledIBeam(double h, double b, double d, double t, double r, double r1) {
+    return slopedIBeam(h, b, d, t, r, orRule(r1, ibeamToeRadius(r)), 6.0);
+}
+
+SectionResult lightIBeam(double h, double b, double d, double t, double r, double r1) {
+    return slopedIBeam(h, b, d, t, r, orRule(r1, ibeamToeRadius(r)), 1 / lightIBeamFlangeSlope());
 }
 
 SectionResult rolledChannel(double h, double b, double d, double t, double r, double r1) {
@@ -621,7 +639,8 @@ SectionResult coldChannel(double h, double b, double t) {
 
 SectionResult coldLippedChannel(double h, double b, double a, double t) {
     if (!positive({h, b, a, t}) || 2 * t >= h || t >= b || t >= a || 2 * a >= h) return {};
-    const double y = (h - t) / 2, x = b - t / 2, l = a - t / 2;
+    // b and a are outer dimensions: the lips' centre line lies t/2 inside the outer face.
+    const double y = (h - t) / 2, x = b - t, l = a - t / 2;
     return coldChannelResult(bent({{x, -y + l}, {x, -y}, {0, -y}, {0, y}, {x, y}, {x, y - l}}, t),
                              b, t);
 }
@@ -634,23 +653,26 @@ SectionResult coldEqualAngle(double b, double t) {
 
 SectionResult coldLippedEqualAngle(double b, double a, double t) {
     if (!positive({b, a, t}) || t >= b || t >= a || a >= b) return {};
-    const double x = b - t / 2, l = a - t / 2;
+    const double x = b - t, l = a - t / 2;
     return coldAngleResult(bent({{l, x}, {0, x}, {0, 0}, {x, 0}, {x, l}}, t), t, true);
 }
 
 SectionResult coldLippedZ(double h, double b, double a, double t) {
     if (!positive({h, b, a, t}) || 2 * t >= h || t >= b || t >= a || 2 * a >= h) return {};
-    const double y = (h - t) / 2, x = b - t / 2, l = a - t / 2;
+    const double y = (h - t) / 2, x = b - t, l = a - t / 2;
     return coldZResult(bent({{-x, -y + l}, {-x, -y}, {0, -y}, {0, y}, {x, y}, {x, y - l}}, t));
 }
 
 SectionResult coldSlopedLippedZ(double h, double b, double a, double t) {
     if (!positive({h, b, a, t}) || 2 * t >= h || t >= b || t >= a || 2 * a >= h) return {};
-    // Lips at 45° to the flanges.
-    const double y = (h - t) / 2, x = b - t / 2, l = (a - t / 2);
+    // The lips turn 45° off the flanges. b and a run to the outer faces' corner, which lies
+    // (t/2)·tan 22.5° beyond the centre lines' corner along the flange and short of it
+    // along the lip.
+    const double k = t / 2 * std::tan(std::numbers::pi / 8);
+    const double y = (h - t) / 2, x = b - t / 2 - k, l = a - k;
     const double s = l / std::sqrt(2.0);
     return coldZResult(
-        bent({{-x + s, -y + s}, {-x, -y}, {0, -y}, {0, y}, {x, y}, {x - s, y - s}}, t));
+        bent({{-x - s, -y + s}, {-x, -y}, {0, -y}, {0, y}, {x, y}, {x + s, y - s}}, t));
 }
 
 } // namespace sections

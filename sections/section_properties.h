@@ -35,6 +35,8 @@ const Property* find(const SectionResult& result, std::string_view symbol);
 // r inner fillet radius, r1 flange toe radius (NaN: the rule below).
 // I-beam: A Ix Iy ix iy Wx Wy. Inner flange faces slope 1:6.
 SectionResult rolledIBeam(double h, double b, double d, double t, double r, double r1);
+// Light I-beam (轻型工字钢, the YB 163-63 series): as above, inner flange slope by the rule below.
+SectionResult lightIBeam(double h, double b, double d, double t, double r, double r1);
 // Channel: A Ix Iy Iy1 ix iy Wx Wy1 Wy2 z0. Inner flange faces slope 1:10. Wy1 = Iy / z0 (web
 // side), Wy2 = Iy / (b − z0) (toe side); Iy1 about the web's back; z0 from the web's back.
 SectionResult rolledChannel(double h, double b, double d, double t, double r, double r1);
@@ -85,6 +87,9 @@ SectionResult coldSlopedLippedZ(double h, double b, double a, double t);
 // GB/T 706 I-beam and channel tables print r1 = r / 2 for every row.
 double ibeamToeRadius(double r);
 double channelToeRadius(double r);
+// Light I-beams: inner flange faces slope 12 %. The source table names no slope; 12 % is the
+// one every published Iy, Wy and iy of the series fits (within 0.25 %; 1:6 misses by up to 9 %).
+double lightIBeamFlangeSlope();
 // GB/T 706 angle tables: edge arc r1 = d / 3.
 double angleToeRadius(double d);
 // GB 50018 section tables: inner bend radius of cold-formed shapes.
@@ -92,7 +97,7 @@ double coldFormedInnerRadius(double t);
 // GB/T 6728 outer corner radius of square and rectangular hollow sections.
 double hollowCornerRadiusGbt6728(double t);
 // GB 50018 square tubes: outer corner radius 3t (inner 2t, as its cold-formed bends).
-double squareTubeCornerRadiusGb50018(double t);
+double hollowCornerRadiusGb50018(double t);
 // Cold-drawn square tubes: outer corner radius 1.5t, which every printed area fits.
 double coldDrawnTubeCornerRadius(double t);
 
