@@ -93,8 +93,8 @@ const std::vector<SectionMapping>& sectionMappings() {
         {23, S::RoundBar, diameter},
         {24, S::RoundBar, diameter},
         {25, S::SquareTube, squareTube},
-        {26, S::SquareTube, squareTube},
-        {27, S::SquareTube, squareTube},
+        {26, S::SquareTube, squareTube, CornerRule::ColdDrawn},
+        {27, S::SquareTube, squareTube, CornerRule::Gb50018},
         {28, S::SquareTube, squareTube},
         {29, S::HSection, h},
         {30, S::HSection, h},
@@ -125,7 +125,7 @@ const std::vector<SectionMapping>& sectionMappings() {
         {76, S::FlatOvalTube, {{"长轴外径"}, {"短轴外径"}, {"公称壁厚"}}},
         {79, S::HSection, h},
         {80, S::TSection, t},
-        {81, S::RectangularTube, rectangularTube},
+        {81, S::RectangularTube, rectangularTube, CornerRule::ColdDrawn},
     };
     return mappings;
 }
@@ -214,8 +214,21 @@ const LightSectionRow* lightRow(const LightSectionRow (&table)[N], const std::st
     return nullptr;
 }
 
-sections::SectionResult compute(SectionShape shape, const std::vector<double>& v,
+double cornerRadius(CornerRule rule, double t) {
+    switch (rule) {
+    case CornerRule::Gb50018:
+        return sections::hollowCornerRadiusGb50018(t);
+    case CornerRule::ColdDrawn:
+        return sections::coldDrawnTubeCornerRadius(t);
+    case CornerRule::Gbt6728:
+        break;
+    }
+    return sections::hollowCornerRadiusGbt6728(t);
+}
+
+sections::SectionResult compute(const SectionMapping& mapping, const std::vector<double>& v,
                                 const std::string& designationText) {
+    const SectionShape shape = mapping.shape;
     using S = SectionShape;
     const double rule = std::numeric_limits<double>::quiet_NaN(); // the standard's rule applies
     switch (shape) {
@@ -225,7 +238,7 @@ sections::SectionResult compute(SectionShape shape, const std::vector<double>& v
         return sections::rolledChannel(v[0], v[1], v[2], v[3], v[4], rule);
     case S::LightIBeam:
         if (const LightSectionRow* r = lightRow(lightIBeams, lightKey(designationText)))
-            return sections::rolledIBeam(r->h, r->b, r->d, r->t, r->r, r->r1);
+            return sections::lightIBeam(r->h, r->b, r->d, r->t, r->r, r->r1);
         return {};
     case S::LightChannel:
         if (const LightSectionRow* r = lightRow(lightChannels, lightKey(designationText)))
@@ -256,9 +269,9 @@ sections::SectionResult compute(SectionShape shape, const std::vector<double>& v
     case S::RoundTube:
         return sections::roundTube(v[0], v[1]);
     case S::SquareTube:
-        return sections::rectangularTube(v[0], v[0], v[1], rule);
+        return sections::rectangularTube(v[0], v[0], v[1], cornerRadius(mapping.corner, v[1]));
     case S::RectangularTube:
-        return sections::rectangularTube(v[0], v[1], v[2], rule);
+        return sections::rectangularTube(v[0], v[1], v[2], cornerRadius(mapping.corner, v[2]));
     case S::FlatOvalTube:
         return sections::flatOvalTube(v[0], v[1], v[2]);
     case S::RoundBar:
@@ -303,7 +316,7 @@ RowSectionProperties sectionPropertiesOfRecord(int subtypeId, const RowRecord& r
     std::vector<double> values;
     const bool complete = dimensionsOf(*mapping, record, values);
     const sections::SectionResult result =
-        complete ? compute(mapping->shape, values, designationText) : sections::SectionResult{};
+        complete ? compute(*mapping, values, designationText) : sections::SectionResult{};
     // A value the outline cannot have means the outline is not what the row describes:
     // nothing of it is shown.
     bool sound = result.ok && !result.properties.empty();

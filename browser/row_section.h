@@ -44,10 +44,14 @@ struct DimensionSource {
     int part = -1;
 };
 
+// Outer corner radius of square and rectangular hollow sections, by the standard's rule.
+enum class CornerRule { Gbt6728, Gb50018, ColdDrawn };
+
 struct SectionMapping {
     int subtypeId;
     SectionShape shape;
     std::vector<DimensionSource> dimensions; // in the order the shape's function takes them
+    CornerRule corner = CornerRule::Gbt6728;
 };
 
 // Every standard with a cross-section model, one entry each.

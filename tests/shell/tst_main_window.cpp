@@ -135,8 +135,9 @@ class TestMainWindow : public QObject {
         QList<QWidget*> expected = pageStart();
         for (QAbstractButton* b : f.buttonsOf(LayoutId::StandardsBar))
             expected << b;
+        // The section properties panel follows the table; its copy button waits for a row.
         for (LayoutId id : {LayoutId::SearchScopeBox, LayoutId::SearchBox, LayoutId::SearchButton,
-                            LayoutId::SpecTableView})
+                            LayoutId::SpecTableView, LayoutId::SectionPropertiesPanel})
             expected << f.at<QWidget>(id);
         QCOMPARE(tabChain(), expected);
 
