@@ -110,7 +110,7 @@ void SectionPropertiesPanel::showRow(const CatalogueQueries& queries, int subtyp
                                            ? RowSectionProperties{{}, missingDimensionsNote}
                                            : sectionPropertiesOfRecord(subtypeId, record);
     const std::string designation = rowDesignation(columns, values);
-    showProperties(ui::toQt(designation), shown);
+    showProperties(designation.empty() ? panelName : ui::toQt(designation), shown);
     if (!shown.properties.empty())
         m_copyLine = ui::toQt(formatCopiedProperties(queries.subtypeName(std::to_string(subtypeId)),
                                                      designation, shown.properties));
