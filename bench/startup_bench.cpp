@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
@@ -133,5 +134,21 @@ int main(int argc, char* argv[]) {
                     listed);
     }
     scope->setCurrentIndex(0);
+
+    // Row selection to a filled section properties panel: the record read, the geometry and
+    // the panel's lines, for the last (largest) rows of a few standards.
+    auto* view = ui::element<QTableView>(&window, LayoutId::SpecTableView);
+    for (int subtype : {1, 79, 53, 68}) {
+        page->fillSpecTable(subtype);
+        const int last = page->model()->rowCount() - 1;
+        bool flip = false;
+        const double selected = bestOf(10, [&] {
+            view->selectRow(flip ? last : last - 1);
+            flip = !flip;
+            QCoreApplication::processEvents();
+        });
+        std::printf("select a row of standard %d (%s) and fill the section properties: %.2f ms\n",
+                    subtype, qPrintable(page->model()->index(last, 1).data().toString()), selected);
+    }
     return 0;
 }
