@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTreeView>
 
@@ -243,6 +245,50 @@ class TestSectionPanel : public QObject {
             QVERIFY2(heard.contains(line), qPrintable(line));
         QVERIFY(!lineOf(QStringLiteral("iv")).isEmpty());
         QVERIFY(iface->text(QAccessible::Description).contains(lineOf(QStringLiteral("iv"))));
+    }
+
+    // The title and the note speak what they show, the copy button its action.
+    void captionsSpeakWhatTheyShow() {
+        open(25, 42);
+        view()->selectRow(0);
+        for (LayoutId id : {LayoutId::SectionPropertiesTitle, LayoutId::SectionPropertiesNote}) {
+            QAccessibleInterface* line = QAccessible::queryAccessibleInterface(f.at<QLabel>(id));
+            QVERIFY(line);
+            QCOMPARE(line->text(QAccessible::Name), f.text(id));
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(
+                     f.at<QPushButton>(LayoutId::CopySectionPropertiesButton))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("复制截面特性"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(panel())->text(QAccessible::Description),
+                 QString::fromUtf8(noSectionModelNote));
+    }
+
+    // With the focus on the panel, the arrow and page keys scroll its lines in a short
+    // window.
+    void keysScrollThePanel() {
+        const QSize before = f.window->size();
+        f.window->resize(f.window->minimumSize());
+        open(16, 15); // unequal angles: the longest list of properties
+        view()->selectRow(0);
+        QCoreApplication::processEvents();
+        auto* bar = panel()->findChild<QScrollArea*>()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        panel()->setFocus();
+        QCOMPARE(bar->value(), 0);
+        QTest::keyClick(panel(), Qt::Key_Down);
+        const int step = bar->value();
+        QVERIFY(step > 0);
+        QTest::keyClick(panel(), Qt::Key_PageDown);
+        QVERIFY(bar->value() > step);
+        QTest::keyClick(panel(), Qt::Key_PageUp);
+        QTest::keyClick(panel(), Qt::Key_Up);
+        QCOMPARE(bar->value(), 0);
+        // A new row starts at the top again.
+        QTest::keyClick(panel(), Qt::Key_PageDown);
+        view()->selectRow(1);
+        QCOMPARE(bar->value(), 0);
+        f.window->resize(before);
     }
 
     void tabReachesThePanel() {
