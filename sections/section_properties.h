@@ -57,8 +57,9 @@ SectionResult equalAngle(double b, double d, double r, double r1);
 // Unequal angle, long leg B (along y), short leg b (along x): A Ix Ix1 Iy Iy1 Iu Iv ix iy iu iv
 // Wxmax Wxmin Wymax Wymin Wu Wv tanα x0 y0 (x0 from the long leg's back, y0 from the short's).
 SectionResult unequalAngle(double B, double b, double d, double r, double r1);
-// L-section, GB/T 706: B web height, b flange width, D web thickness, d flange thickness; the
-// same values as the unequal angle. r1 NaN: a sharp toe (no rule is known for these rows).
+// L-section, GB/T 706: B web height, b flange width, D web thickness, d flange thickness, r
+// root fillet, r1 the flange toe's arc (NaN: rule below); the web's end is square. The same
+// values as the unequal angle.
 SectionResult lSection(double B, double b, double D, double d, double r, double r1);
 
 // Hot-rolled H, GB/T 11263. H height, B flange width, t1 web, t2 flange, r fillet:
@@ -110,6 +111,9 @@ double channelToeRadius(double r);
 // Light I-beams: inner flange faces slope 12 %. The source table names no slope; 12 % is the
 // one every published Iy, Wy and iy of the series fits (within 0.25 %; 1:6 misses by up to 9 %).
 double lightIBeamFlangeSlope();
+// GB/T 706 L-sections: one toe arc r1 = r / 2 (the standard's size table, as the catalogue's
+// L-section areas A = B·D + (b − D)·d + 0.215(r² − r1²) are built, tools/rolled_shapes).
+double lSectionToeRadius(double r);
 // GB/T 706 angles: the toe arc r1 = d / 3 its drawing gives; every tabled area fits it.
 double angleToeRadius(double d);
 // GB 50018 section tables: inner bend radius 2t (centre line 2.5t), the one every tabled area
