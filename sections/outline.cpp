@@ -6,6 +6,11 @@
 
 namespace sections {
 
+Point unit(Point a) {
+    const double n = std::hypot(a.x, a.y);
+    return n > 0 ? a * (1 / n) : Point{};
+}
+
 Moments& Moments::operator+=(const Moments& o) {
     A += o.A;
     Sx += o.Sx;
@@ -45,26 +50,6 @@ CentralMoments central(const Moments& m) {
 }
 
 namespace {
-
-double cross(Point a, Point b) {
-    return a.x * b.y - a.y * b.x;
-}
-double dot(Point a, Point b) {
-    return a.x * b.x + a.y * b.y;
-}
-Point sub(Point a, Point b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point add(Point a, Point b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point scale(Point a, double k) {
-    return {a.x * k, a.y * k};
-}
-Point unit(Point a) {
-    const double n = std::hypot(a.x, a.y);
-    return n > 0 ? scale(a, 1 / n) : Point{};
-}
 
 // Moments of the polygon through `pts` (shoelace and its second-moment counterparts).
 Moments polygonMoments(const std::vector<Point>& pts) {
@@ -130,8 +115,8 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
         const Point prev = corners[(k + n - 1) % n].p;
         const Point here = corners[k].p;
         const Point next = corners[(k + 1) % n].p;
-        const Point ein = unit(sub(here, prev));
-        const Point eout = unit(sub(next, here));
+        const Point ein = unit(here - prev);
+        const Point eout = unit(next - here);
         if (dot(ein, ein) == 0 || dot(eout, eout) == 0) return;
         turn[k] = std::atan2(cross(ein, eout), dot(ein, eout));
         if (corners[k].radius > 0 && std::abs(turn[k]) > 1e-12)
@@ -152,22 +137,22 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
             points_.push_back(here);
             continue;
         }
-        const Point ein = unit(sub(here, prev));
-        const Point eout = unit(sub(next, here));
-        const Point t1 = sub(here, scale(ein, tangent[k]));
-        const Point t2 = add(here, scale(eout, tangent[k]));
+        const Point ein = unit(here - prev);
+        const Point eout = unit(next - here);
+        const Point t1 = (here - (ein * tangent[k]));
+        const Point t2 = (here + (eout * tangent[k]));
         const double side = turn[k] > 0 ? 1.0 : -1.0;
         const Point normal{-ein.y, ein.x}; // left of the incoming edge
         const double r = corners[k].radius;
-        const Point centre = add(t1, scale(normal, side * r));
+        const Point centre = (t1 + (normal * side * r));
         points_.push_back(t1);
         points_.push_back(t2);
         arcs_.push_back({centre, t1, t2, r, turn[k]});
     }
     moments_ = polygonMoments(points_);
     for (const Arc& arc : arcs_) {
-        const Point mid = scale(add(arc.from, arc.to), 0.5);
-        const Point axis = sub(mid, arc.centre);
+        const Point mid = (arc.from + arc.to) * 0.5;
+        const Point axis = mid - arc.centre;
         const double phi = std::atan2(axis.y, axis.x);
         const Moments seg = segmentMoments(arc.centre, arc.radius, std::abs(arc.sweep) / 2, phi);
         if (arc.sweep > 0)
@@ -181,15 +166,14 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
 double RoundedPolygon::extent(Point dir, Point origin) const {
     double best = -HUGE_VAL;
     for (const Point& p : points_)
-        best = std::max(best, dot(dir, sub(p, origin)));
+        best = std::max(best, dot(dir, p - origin));
     // A convex arc reaches beyond its ends where dir points into its sweep.
     for (const Arc& arc : arcs_) {
         if (arc.sweep <= 0) continue;
-        const Point start = sub(arc.from, arc.centre);
+        const Point start = arc.from - arc.centre;
         double a = std::atan2(cross(start, dir), dot(start, dir));
         if (a < 0) a += 2 * std::numbers::pi;
-        if (a <= arc.sweep)
-            best = std::max(best, dot(dir, sub(add(arc.centre, scale(dir, arc.radius)), origin)));
+        if (a <= arc.sweep) best = std::max(best, dot(dir, arc.centre + dir * arc.radius - origin));
     }
     return best;
 }

@@ -16,6 +16,28 @@ struct Point {
     double y = 0;
 };
 
+inline Point operator+(Point a, Point b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Point operator-(Point a, Point b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Point operator*(Point a, double k) {
+    return {a.x * k, a.y * k};
+}
+inline double dot(Point a, Point b) {
+    return a.x * b.x + a.y * b.y;
+}
+inline double cross(Point a, Point b) {
+    return a.x * b.y - a.y * b.x;
+}
+// a scaled to length 1 (a zero vector stays zero).
+Point unit(Point a);
+// a turned a quarter counter-clockwise.
+inline Point leftNormal(Point a) {
+    return {-a.y, a.x};
+}
+
 // Area and first and second moments about the origin: A = ∫dA, Sx = ∫y dA, Sy = ∫x dA,
 // Ixx = ∫y² dA, Iyy = ∫x² dA, Ixy = ∫xy dA.
 struct Moments {

@@ -28,6 +28,9 @@ double lightIBeamFlangeSlope() {
 double angleToeRadius(double d) {
     return d / 3.0;
 }
+double lSectionToeRadius(double r) {
+    return r / 2.0;
+}
 double coldFormedInnerRadius(double t) {
     return 2.0 * t;
 }
@@ -134,11 +137,13 @@ void rectangleTorsion(double a, double b, double& It, double& Wt) {
     Wt = It / (s * (1 - 8 / (pi * pi) * sumS));
 }
 
-// Angle with legs along +x (length b, thickness tb) and +y (length B, thickness tB), heel
-// at the origin: the general L that equal, unequal and GB/T 706 L-sections share.
-RoundedPolygon angleOutline(double B, double b, double tB, double tb, double r, double r1) {
+// Angle with legs along +x (length b, thickness tb, toe arc rb) and +y (length B, thickness tB,
+// toe arc rB), heel at the origin: the general L that equal, unequal and GB/T 706 L-sections
+// share.
+RoundedPolygon angleOutline(double B, double b, double tB, double tb, double r, double rb,
+                            double rB) {
     return RoundedPolygon(
-        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, tb}, r1}, {{tB, tb}, r}, {{tB, B}, r1}, {{0, B}, 0}});
+        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, tb}, rb}, {{tB, tb}, r}, {{tB, B}, rB}, {{0, B}, 0}});
 }
 
 // Moduli about a principal axis: the smaller one (farthest fibre).
@@ -442,19 +447,20 @@ SectionResult rolledChannel(double h, double b, double d, double t, double r, do
 SectionResult equalAngle(double b, double d, double r, double r1) {
     r1 = orRule(r1, angleToeRadius(d));
     if (!positive({b, d}) || !radius(r) || !radius(r1) || d >= b) return {};
-    return angleResult(angleOutline(b, b, d, d, r, r1), true);
+    return angleResult(angleOutline(b, b, d, d, r, r1, r1), true);
 }
 
 SectionResult unequalAngle(double B, double b, double d, double r, double r1) {
     r1 = orRule(r1, angleToeRadius(d));
     if (!positive({B, b, d}) || !radius(r) || !radius(r1) || d >= b || b > B) return {};
-    return angleResult(angleOutline(B, b, d, d, r, r1), false);
+    return angleResult(angleOutline(B, b, d, d, r, r1, r1), false);
 }
 
 SectionResult lSection(double B, double b, double D, double d, double r, double r1) {
-    r1 = orRule(r1, 0.0);
+    r1 = orRule(r1, lSectionToeRadius(r));
     if (!positive({B, b, D, d}) || !radius(r) || !radius(r1) || D >= b || d >= B) return {};
-    return angleResult(angleOutline(B, b, D, d, r, r1), false);
+    // One toe arc, at the flange's toe; the web's end is square.
+    return angleResult(angleOutline(B, b, D, d, r, r1, 0), false);
 }
 
 SectionResult hSection(double H, double B, double t1, double t2, double r) {

@@ -7,33 +7,10 @@ namespace sections {
 
 namespace {
 
-Point sub(Point a, Point b) {
-    return {a.x - b.x, a.y - b.y};
-}
-Point add(Point a, Point b) {
-    return {a.x + b.x, a.y + b.y};
-}
-Point scale(Point a, double k) {
-    return {a.x * k, a.y * k};
-}
-double cross(Point a, Point b) {
-    return a.x * b.y - a.y * b.x;
-}
-double dot(Point a, Point b) {
-    return a.x * b.x + a.y * b.y;
-}
-Point unit(Point a) {
-    const double n = std::hypot(a.x, a.y);
-    return n > 0 ? scale(a, 1 / n) : Point{};
-}
-Point leftNormal(Point e) {
-    return {-e.y, e.x};
-}
-
 // Where the offset lines of the pieces before and after corner k meet.
 Point offsetCorner(Point p, Point nBefore, Point nAfter, double offset) {
-    const Point sum = add(nBefore, nAfter);
-    return add(p, scale(sum, offset / (1 + dot(nBefore, nAfter))));
+    const Point sum = nBefore + nAfter;
+    return p + sum * (offset / (1 + dot(nBefore, nAfter)));
 }
 
 } // namespace
@@ -45,14 +22,14 @@ RoundedPolygon stripOutline(const CentreLine& line) {
     if (n < 2 || !(line.t > 0)) return RoundedPolygon({});
     std::vector<Point> normals;
     for (std::size_t k = 0; k + 1 < n; ++k)
-        normals.push_back(leftNormal(unit(sub(c[k + 1].p, c[k].p))));
+        normals.push_back(leftNormal(unit(c[k + 1].p - c[k].p)));
     std::vector<Corner> left;
     std::vector<Corner> right;
-    left.push_back({add(c[0].p, scale(normals[0], h)), 0});
-    right.push_back({sub(c[0].p, scale(normals[0], h)), 0});
+    left.push_back({(c[0].p + (normals[0] * h)), 0});
+    right.push_back({(c[0].p - (normals[0] * h)), 0});
     for (std::size_t k = 1; k + 1 < n; ++k) {
-        const Point e0 = unit(sub(c[k].p, c[k - 1].p));
-        const Point e1 = unit(sub(c[k + 1].p, c[k].p));
+        const Point e0 = unit(c[k].p - c[k - 1].p);
+        const Point e1 = unit(c[k + 1].p - c[k].p);
         const bool leftTurn = cross(e0, e1) > 0;
         const double rho = c[k].radius;
         // The inside of a left turn is the left offset.
@@ -62,8 +39,8 @@ RoundedPolygon stripOutline(const CentreLine& line) {
         left.push_back({offsetCorner(c[k].p, normals[k - 1], normals[k], h), rl});
         right.push_back({offsetCorner(c[k].p, normals[k - 1], normals[k], -h), rr});
     }
-    left.push_back({add(c[n - 1].p, scale(normals[n - 2], h)), 0});
-    right.push_back({sub(c[n - 1].p, scale(normals[n - 2], h)), 0});
+    left.push_back({(c[n - 1].p + (normals[n - 2] * h)), 0});
+    right.push_back({(c[n - 1].p - (normals[n - 2] * h)), 0});
     std::vector<Corner> outline(left.begin(), left.end());
     outline.insert(outline.end(), right.rbegin(), right.rend());
     return RoundedPolygon(std::move(outline));
@@ -78,42 +55,38 @@ ThinWall thinWall(const CentreLine& line) {
     // The centre line as fine chords: straight pieces whole, each bend as 64 chords whose
     // ends lie on the arc (the sectorial area of the bend is then exact to ~1e-4).
     std::vector<Point> path{c[0].p};
-    Point from = c[0].p;
     for (std::size_t k = 1; k + 1 < n; ++k) {
-        const Point e0 = unit(sub(c[k].p, c[k - 1].p));
-        const Point e1 = unit(sub(c[k + 1].p, c[k].p));
+        const Point e0 = unit(c[k].p - c[k - 1].p);
+        const Point e1 = unit(c[k + 1].p - c[k].p);
         const double turn = std::atan2(cross(e0, e1), dot(e0, e1));
         const double rho = c[k].radius;
         if (rho <= 0 || std::abs(turn) < 1e-12) {
             path.push_back(c[k].p);
-            from = c[k].p;
             continue;
         }
         const double tangent = rho * std::tan(std::abs(turn) / 2);
-        const Point t1 = sub(c[k].p, scale(e0, tangent));
+        const Point t1 = (c[k].p - (e0 * tangent));
         const double side = turn > 0 ? 1.0 : -1.0;
-        const Point centre = add(t1, scale(leftNormal(e0), side * rho));
-        const Point start = sub(t1, centre);
+        const Point centre = t1 + leftNormal(e0) * (side * rho);
+        const Point start = t1 - centre;
         const int steps = 64;
         path.push_back(t1);
         for (int i = 1; i <= steps; ++i) {
             const double a = turn * i / steps;
             const Point r{start.x * std::cos(a) - start.y * std::sin(a),
                           start.x * std::sin(a) + start.y * std::cos(a)};
-            path.push_back(add(centre, r));
+            path.push_back(centre + r);
         }
-        from = path.back();
     }
     path.push_back(c[n - 1].p);
-    (void)from;
 
     // Arc length uses the true bend length, not the chords'.
     double length = 0;
     for (std::size_t k = 0; k + 1 < n; ++k)
         length += std::hypot(c[k + 1].p.x - c[k].p.x, c[k + 1].p.y - c[k].p.y);
     for (std::size_t k = 1; k + 1 < n; ++k) {
-        const Point e0 = unit(sub(c[k].p, c[k - 1].p));
-        const Point e1 = unit(sub(c[k + 1].p, c[k].p));
+        const Point e0 = unit(c[k].p - c[k - 1].p);
+        const Point e1 = unit(c[k + 1].p - c[k].p);
         const double turn = std::abs(std::atan2(cross(e0, e1), dot(e0, e1)));
         const double rho = c[k].radius;
         if (rho > 0) length -= 2 * rho * std::tan(turn / 2) - rho * turn;
@@ -138,9 +111,9 @@ ThinWall thinWall(const CentreLine& line) {
     double Ixx = 0, Iyy = 0, Ixy = 0, Iwx = 0, Iwy = 0;
     std::vector<double> omega(path.size(), 0.0);
     for (std::size_t i = 0; i + 1 < path.size(); ++i)
-        omega[i + 1] = omega[i] + cross(sub(path[i], g), sub(path[i + 1], path[i]));
+        omega[i + 1] = omega[i] + cross(path[i] - g, path[i + 1] - path[i]);
     for (std::size_t i = 0; i + 1 < path.size(); ++i) {
-        const Point a = sub(path[i], g), b = sub(path[i + 1], g);
+        const Point a = path[i] - g, b = path[i + 1] - g;
         const double l = std::hypot(b.x - a.x, b.y - a.y);
         Ixx += integrate(a.y, b.y, a.y, b.y, l);
         Iyy += integrate(a.x, b.x, a.x, b.x, l);
@@ -156,7 +129,7 @@ ThinWall thinWall(const CentreLine& line) {
     std::vector<double> ws(path.size());
     double mean = 0;
     for (std::size_t i = 0; i < path.size(); ++i) {
-        const Point p = sub(path[i], g);
+        const Point p = path[i] - g;
         ws[i] = omega[i] - xs * p.y + ys * p.x;
     }
     for (std::size_t i = 0; i + 1 < path.size(); ++i) {
@@ -170,7 +143,7 @@ ThinWall thinWall(const CentreLine& line) {
         Iw += integrate(ws[i] - mean, ws[i + 1] - mean, ws[i] - mean, ws[i + 1] - mean, l);
     }
     out.centroid = g;
-    out.shearCentre = add(g, Point{xs, ys});
+    out.shearCentre = g + Point{xs, ys};
     out.Iw = Iw;
     out.ok = std::isfinite(Iw) && std::isfinite(xs) && std::isfinite(ys);
     return out;

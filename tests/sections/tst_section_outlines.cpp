@@ -142,6 +142,17 @@ void SectionOutlines::closedForm_data() {
         << Compute([] { return squareBar(10); }) << QByteArray("It") << 0.1406 << 1e-3;
     QTest::newRow("square bar Wt")
         << Compute([] { return squareBar(10); }) << QByteArray("Wt") << 0.208 << 1e-3;
+    // The L-section's one toe arc: the area formula its catalogue weights are built with.
+    QTest::newRow("L-section area with fillet and one toe arc")
+        << Compute([=] { return lSection(250, 90, 9, 13, 15, rule); }) << QByteArray("A")
+        << (250 * 9 + (90 - 9) * 13 + (1 - pi / 4) * (15 * 15 - 7.5 * 7.5)) / 1e2 << 1e-9;
+    // A T cut from an H is half of it: half the area and half the weak-axis moment.
+    QTest::newRow("T half of its H, area")
+        << Compute([] { return tSection(100, 150, 6, 9, 8); }) << QByteArray("A")
+        << value(hSection(200, 150, 6, 9, 8), "A") / 2 << 1e-9;
+    QTest::newRow("T half of its H, Iy")
+        << Compute([] { return tSection(100, 150, 6, 9, 8); }) << QByteArray("Iy")
+        << value(hSection(200, 150, 6, 9, 8), "Iy") / 2 << 1e-9;
     // Principal second moments keep the sum of the axial ones.
     QTest::newRow("unequal angle Iu + Iv = Ix + Iy") << Compute([] {
         SectionResult r = unequalAngle(100, 63, 8, 10, rule);
