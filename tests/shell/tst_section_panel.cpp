@@ -113,6 +113,14 @@ class TestSectionPanel : public QObject {
         QVERIFY(note().isEmpty() || f.at<QLabel>(LayoutId::SectionPropertiesNote)->isHidden());
     }
 
+    void mouseSelectionFillsThePanel() {
+        open(14, 4);
+        const QRect cell = view()->visualRect(model()->index(2, 2));
+        QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(f.text(LayoutId::SectionPropertiesTitle), designationAt(2).trimmed());
+        QVERIFY(!lineOf(QStringLiteral("z0")).isEmpty());
+    }
+
     // Another row shows other values; a new fill of the table selects nothing, so nothing
     // is shown or copied.
     void onlyTheSelectedRowIsShown() {
