@@ -67,8 +67,6 @@ void BarPage::showBarPage(QAbstractButton* button) {
 
     if (auto* drawing = ui::element<BarDrawing>(m_window, LayoutId::BarDrawing))
         drawing->showDrawing(ui::toQt(m_queries.familyImage(family)));
-    else if (auto* picture = ui::element<QLabel>(m_window, LayoutId::BarDrawing))
-        ui::showPicture(picture, ui::toQt(m_queries.familyImage(family)));
 
     QWidget* bar = ui::elementById(m_window, LayoutId::StandardsBar);
     if (!bar) return;

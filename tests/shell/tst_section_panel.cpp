@@ -332,7 +332,11 @@ class TestSectionPanel : public QObject {
                            f.at<QWidget>(LayoutId::RemarkLine)->size());
         const QRect drawing(f.at<QWidget>(LayoutId::BarDrawing)->mapTo(page, QPoint(0, 0)),
                             f.at<QWidget>(LayoutId::BarDrawing)->size());
+        QVERIFY(drawing.height() < 200);
         f.window->resize(before);
+        QCoreApplication::processEvents();
+        // With room again the drawing is back at its own size.
+        QCOMPARE(f.at<QWidget>(LayoutId::BarDrawing)->height(), 200);
         QVERIFY(page->rect().contains(box));
         QVERIFY(box.top() >= remark.bottom());
         QVERIFY(remark.top() >= drawing.bottom());
