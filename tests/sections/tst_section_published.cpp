@@ -194,6 +194,10 @@ class SectionPublished : public QObject {
     void coldLippedZ() { check(); }
     void coldSlopedLippedZ_data();
     void coldSlopedLippedZ() { check(); }
+    void gbt6723LippedChannel_data();
+    void gbt6723LippedChannel() { check(); }
+    void gbt6723LippedZ_data();
+    void gbt6723LippedZ() { check(); }
     void coldSquareTube_data();
     void coldSquareTube() { check(); }
     void weldedRoundTube_data();
@@ -525,6 +529,34 @@ void SectionPublished::coldSlopedLippedZ_data() {
                                                num(c, r, "a_mm"), num(c, r, "t_mm"));
         },
         coldZCells, {}, coldName);
+}
+
+// GB/T 6723 prints areas only; its sizes beyond GB 50018's check the same bend rule.
+const QString gbt6723Thick = "printed area fits an inner bend radius of 2.5t for this thickness, "
+                             "not GB 50018's 2t";
+void SectionPublished::gbt6723LippedChannel_data() {
+    columns();
+    addRows("GB/T 6723 C", cold("gbt6723_lipped_channel_c.csv"), "规格",
+            [](const Csv& c, qsizetype r) {
+                return sections::coldLippedChannel(num(c, r, "H_mm"), num(c, r, "B_mm"),
+                                                   num(c, r, "C_mm"), num(c, r, "t_mm"));
+            },
+            {{"A", "截面面积_cm2"}},
+            {{"180×70×20×2.5 A", "source typo: weight 6.66 and GB 50018 give 8.48, printed 9.48"},
+             {"600×150×60×14 A", gbt6723Thick},
+             {"600×150×60×16 A", gbt6723Thick},
+             {"60×30×10×3.0 A", "printed area fits a centre-line bend radius of 2.23t, not 2.5t "
+                                "(as a group of its sizes do; 1.2 % on this small one)"}});
+}
+
+void SectionPublished::gbt6723LippedZ_data() {
+    columns();
+    addRows("GB/T 6723 Z", "tests/sections/published/gbt6723_lipped_z.csv", "规格",
+            [](const Csv& c, qsizetype r) {
+                return sections::coldLippedZ(num(c, r, "H_mm"), num(c, r, "B_mm"),
+                                             num(c, r, "C_mm"), num(c, r, "t_mm"));
+            },
+            {{"A", "截面面积_cm2"}});
 }
 
 void SectionPublished::coldSquareTube_data() {
