@@ -186,6 +186,33 @@ class TestRowSection : public QObject {
         }
     }
 
+    // Iw is shown only for the shapes whose computed value agrees with GB 50018's tables.
+    void warpingConstantOnlyWhereItAgrees_data() {
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("7 channel") << 7 << true;
+        QTest::newRow("20 sloped lipped Z") << 20 << true;
+        QTest::newRow("17 lipped channel") << 17 << false;
+        QTest::newRow("19 lipped Z") << 19 << false;
+        QTest::newRow("14 lipped angle") << 14 << false;
+    }
+    void warpingConstantOnlyWhereItAgrees() {
+        QFETCH(int, subtype);
+        QFETCH(bool, shown);
+        const std::string id = std::to_string(subtype);
+        const TextGrid rows =
+            builtIn().database().query("select * from `" + builtIn().specTableOfSubtype(id) +
+                                           "` where SUBTYPEID=?1 order by rowid limit 1",
+                                       nullptr, nullptr, {id});
+        QCOMPARE(rows.rowCount, 2);
+        RowRecord rec;
+        for (int c = 0; c < rows.columnCount; ++c)
+            rec.emplace_back(rows.cell(0, c), rows.cell(1, c));
+        const RowSectionProperties properties = sectionPropertiesOfRecord(subtype, rec);
+        QVERIFY(propertyOf(properties, "It"));
+        QCOMPARE(propertyOf(properties, "Iw") != nullptr, shown);
+    }
+
     void brokenDimensionsShowTheNote_data() {
         QTest::addColumn<int>("subtype");
         QTest::addColumn<RowRecord>("row");
