@@ -130,7 +130,7 @@ TakeOffNumber readTakeOffNumber(const QString& typed, const QLocale& locale, boo
             return number;
         } else if (c == QLatin1Char(',') || c == QLatin1Char('.') || c == QLatin1Char('\'') ||
                    c.isSpace()) {
-            number.reason = QStringLiteral("只用数字和小数点 (.)，不要用逗号或分隔符");
+            number.reason = QStringLiteral("含有逗号或分隔符，小数请用小数点 (.)，如 1.5");
             return number;
         } else {
             number.reason = QStringLiteral("不是数字");
