@@ -101,9 +101,12 @@ class TestWindowState : public QObject {
     void aRefusedTakeOffIsNotKept_data() {
         QTest::addColumn<QString>("length");
         QTest::addColumn<QString>("count");
-        QTest::newRow("decimal comma") << "1,5" << "4";
-        QTest::newRow("fractional count") << "12" << "2.5";
-        QTest::newRow("negative") << "-3" << "-1";
+        QTest::newRow("decimal comma") << "1,5"
+                                       << "4";
+        QTest::newRow("fractional count") << "12"
+                                          << "2.5";
+        QTest::newRow("negative") << "-3"
+                                  << "-1";
     }
     void aRefusedTakeOffIsNotKept() {
         QFETCH(QString, length);
