@@ -524,7 +524,14 @@ QWidget* MainWindow::buildWeldPage() {
                              QStringLiteral("计算"));
     calculate->setMinimumHeight(30);
     calculate->setDefault(true);
-    right->addWidget(calculate, 0, Qt::AlignLeft);
+    // The weld take-off shares the row of the calculate button and puts its totals beside
+    // the results: the page has no height to spare at the minimum window size.
+    auto* takeOff = tagged(new TakeOffPanel, LayoutId::WeldTakeOff, QStringLiteral("用量计算"));
+    auto* calculateRow = new QHBoxLayout;
+    calculateRow->addWidget(calculate, 0, Qt::AlignTop);
+    calculateRow->addSpacing(12);
+    calculateRow->addWidget(takeOff, 1);
+    right->addLayout(calculateRow);
 
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
@@ -544,9 +551,10 @@ QWidget* MainWindow::buildWeldPage() {
         results->addWidget(copy, r, 2);
         ++r;
     }
-    results->setColumnStretch(3, 1);
+    results->setColumnMinimumWidth(3, 12);
+    results->addWidget(takeOff->takeTotals(Qt::Vertical), 0, 4, 3, 1, Qt::AlignTop);
+    results->setColumnStretch(4, 1);
     right->addLayout(results);
-    right->addWidget(tagged(new TakeOffPanel, LayoutId::WeldTakeOff, QStringLiteral("用量计算")));
     right->addStretch(1);
     layout->addLayout(right, 1);
     return page;

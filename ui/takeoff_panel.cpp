@@ -36,8 +36,8 @@ QLabel* resultLine(const QString& roleWord) {
 TakeOffPanel::TakeOffPanel(QWidget* parent) : QWidget(parent) {
     setAccessibleName(QStringLiteral("用量计算"));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 4, 0, 0);
-    layout->setSpacing(3);
+    layout->setContentsMargins(0, 2, 0, 0);
+    layout->setSpacing(2);
 
     auto* fields = new QHBoxLayout;
     fields->setSpacing(4);
@@ -49,10 +49,10 @@ TakeOffPanel::TakeOffPanel(QWidget* parent) : QWidget(parent) {
         fields->addSpacing(6);
         return label;
     };
-    m_length = numberField(QStringLiteral("长度(m)"), 64);
-    m_width = numberField(QStringLiteral("宽度(m)"), 64);
-    m_count = numberField(QStringLiteral("数量"), 56);
-    m_price = numberField(QStringLiteral("单价(元/吨)"), 72);
+    m_length = numberField(QStringLiteral("长度(m)"), 56);
+    m_width = numberField(QStringLiteral("宽度(m)"), 56);
+    m_count = numberField(QStringLiteral("数量"), 48);
+    m_price = numberField(QStringLiteral("单价(元/吨)"), 64);
     m_price->setPlaceholderText(QStringLiteral("可不填"));
     m_lengthCaption = caption(QStringLiteral("长度(m)"), m_length);
     m_widthCaption = caption(QStringLiteral("宽度(m)"), m_width);
@@ -65,8 +65,12 @@ TakeOffPanel::TakeOffPanel(QWidget* parent) : QWidget(parent) {
     fields->addStretch(1);
     layout->addLayout(fields);
 
+    m_totals = new QWidget;
+    auto* totals = new QVBoxLayout(m_totals);
+    totals->setContentsMargins(0, 0, 0, 0);
+    totals->setSpacing(0);
     m_results = new QWidget;
-    auto* results = new QHBoxLayout(m_results);
+    auto* results = new QBoxLayout(QBoxLayout::LeftToRight, m_results);
     results->setContentsMargins(0, 0, 0, 0);
     results->setSpacing(12);
     m_weight = resultLine(QStringLiteral("总重(kg)"));
@@ -75,12 +79,13 @@ TakeOffPanel::TakeOffPanel(QWidget* parent) : QWidget(parent) {
     m_cost = resultLine(QStringLiteral("总价(元)"));
     for (QLabel* line : {m_weight, m_tonnes, m_surface, m_cost})
         results->addWidget(line, 1);
-    layout->addWidget(m_results);
+    totals->addWidget(m_results);
     m_note = new QLabel;
     ui::makeValueLine(m_note, QStringLiteral("用量说明"));
     m_note->setStyleSheet(QStringLiteral("color: #4c5b6b;"));
-    m_note->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    layout->addWidget(m_note);
+    m_note->setWordWrap(true);
+    totals->addWidget(m_note);
+    layout->addWidget(m_totals);
 
     for (QLineEdit* field : {m_length, m_width, m_count, m_price})
         connect(field, &QLineEdit::textChanged, this, &TakeOffPanel::recalculate);
@@ -112,6 +117,17 @@ QWidget* TakeOffPanel::part(Part part) const {
         return m_note;
     }
     return nullptr;
+}
+
+QWidget* TakeOffPanel::takeTotals(Qt::Orientation orientation) {
+    layout()->removeWidget(m_totals);
+    m_totals->setParent(nullptr);
+    if (orientation == Qt::Vertical) {
+        auto* results = static_cast<QBoxLayout*>(m_results->layout());
+        results->setDirection(QBoxLayout::TopToBottom);
+        results->setSpacing(2);
+    }
+    return m_totals;
 }
 
 QList<QWidget*> TakeOffPanel::tabChain() const {
@@ -165,12 +181,12 @@ TakeOffInput TakeOffPanel::input() const {
 }
 
 void TakeOffPanel::recalculate() {
-    m_totals = computeTakeOff(m_basis, input(), locale());
+    m_computed = computeTakeOff(m_basis, input(), locale());
     const std::pair<QLabel*, QString> lines[] = {
-        {m_weight, QStringLiteral("总重 %1 kg").arg(kilogramText(m_totals.kilograms))},
-        {m_tonnes, QStringLiteral("总重 %1 t").arg(tonneText(m_totals.kilograms))},
-        {m_surface, QStringLiteral("总表面积 %1 m²").arg(surfaceText(m_totals.surface))},
-        {m_cost, QStringLiteral("总价 %1 元").arg(costText(m_totals.cost))},
+        {m_weight, QStringLiteral("总重 %1 kg").arg(kilogramText(m_computed.kilograms))},
+        {m_tonnes, QStringLiteral("总重 %1 t").arg(tonneText(m_computed.kilograms))},
+        {m_surface, QStringLiteral("总表面积 %1 m²").arg(surfaceText(m_computed.surface))},
+        {m_cost, QStringLiteral("总价 %1 元").arg(costText(m_computed.cost))},
     };
     for (const auto& [line, text] : lines) {
         line->setText(text);
@@ -179,9 +195,9 @@ void TakeOffPanel::recalculate() {
     // A refusal goes to the message line; once the fields read again it is taken back,
     // unless something else has spoken since.
     auto* messageLine = ui::element<QLabel>(window(), LayoutId::MessageLine);
-    if (!m_totals.message.isEmpty()) {
-        ui::showMessage(window(), m_totals.message);
-        m_shownMessage = m_totals.message;
+    if (!m_computed.message.isEmpty()) {
+        ui::showMessage(window(), m_computed.message);
+        m_shownMessage = m_computed.message;
     } else if (!m_shownMessage.isEmpty()) {
         if (messageLine && messageLine->text() == m_shownMessage) ui::showMessage(window(), {});
         m_shownMessage.clear();
@@ -189,13 +205,13 @@ void TakeOffPanel::recalculate() {
 }
 
 void TakeOffPanel::copyLine() {
-    if (!m_totals.kilograms) {
+    if (!m_computed.kilograms) {
         ui::showMessage(window(), m_basis.basis == WeightBasis::None
                                       ? QStringLiteral("没有可以计算用量的规格。")
                                       : QStringLiteral("请先填写用量计算所需的数值。"));
         return;
     }
-    const QString line = takeOffLine(m_standard, m_designation, m_basis, input(), m_totals);
+    const QString line = takeOffLine(m_standard, m_designation, m_basis, input(), m_computed);
     QGuiApplication::clipboard()->setText(line);
     ui::showMessage(window(), QStringLiteral("已复制到剪贴板：") + line);
 }

@@ -39,11 +39,15 @@ class TakeOffPanel : public QWidget {
     // may follow (no row selected yet), not when the piece has no weight.
     void clearPiece(const QString& note, bool fieldsOpen);
 
-    const TakeOffTotals& totals() const { return m_totals; }
+    const TakeOffTotals& totals() const { return m_computed; }
     // The one line of the take-off onto the clipboard, confirmed in the message line.
     void copyLine();
     // The fields in Tab order.
     QList<QWidget*> tabChain() const;
+    // Hands over the totals, with the note that stands in for them, to be placed apart from
+    // the fields (beside other results, where a page has no room below), one under another
+    // for Qt::Vertical. The panel keeps its fields and goes on updating the totals.
+    QWidget* takeTotals(Qt::Orientation orientation);
 
   private:
     void recalculate();
@@ -63,9 +67,10 @@ class TakeOffPanel : public QWidget {
     QLabel* m_cost;
     QLabel* m_note;
     QWidget* m_results;
+    QWidget* m_totals; // holds m_results and m_note
     QPushButton* m_copy;
     TakeOffBasis m_basis;
     QString m_standard, m_designation;
-    TakeOffTotals m_totals;
+    TakeOffTotals m_computed;
     QString m_shownMessage; // the refusal this panel last put on the message line
 };
