@@ -604,12 +604,14 @@ void MainWindow::arrangeTabOrder() {
     if (auto* takeOff = ui::element<TakeOffPanel>(this, LayoutId::BarTakeOff))
         order << takeOff->tabChain();
     order << m_weldPage->dimensionFields();
-    for (LayoutId id :
-         {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,
-          LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
+    for (LayoutId id : {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton})
         add(id);
+    // The weld take-off stands in the row of the calculate button, before the results.
     if (auto* takeOff = ui::element<TakeOffPanel>(this, LayoutId::WeldTakeOff))
         order << takeOff->tabChain();
+    for (LayoutId id :
+         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
+        add(id);
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -373,6 +373,19 @@ class TestTakeOffWindow : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), bar()->part(next));
         }
+        // On the weld page the take-off follows the calculate button in its row, before the
+        // results' copy buttons.
+        calculateWeld(1, QStringLiteral("20"));
+        auto* calculate = f.at<QPushButton>(LayoutId::CalculateButton);
+        calculate->setFocus();
+        const QList<QWidget*> chain = {
+            weld()->part(Part::LengthField), weld()->part(Part::CountField),
+            weld()->part(Part::PriceField), weld()->part(Part::CopyButton),
+            f.at<QWidget>(LayoutId::CopyAreaButton)};
+        for (QWidget* next : chain) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
     }
 };
 
