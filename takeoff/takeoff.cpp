@@ -169,8 +169,11 @@ bool asksWidth(WeightBasis basis) {
 TakeOffTotals computeTakeOff(const TakeOffBasis& basis, const TakeOffInput& input,
                              const QLocale& locale) {
     TakeOffTotals totals;
-    if (basis.basis == WeightBasis::None) return totals;
-    const bool sets = basis.basis == WeightBasis::PerThousandSets;
+    // Without a piece the fields of a bar stand ready, and what is typed there is checked
+    // already, so a refusal does not wait for the row.
+    const WeightBasis asked =
+        basis.basis == WeightBasis::None ? WeightBasis::PerMetre : basis.basis;
+    const bool sets = asked == WeightBasis::PerThousandSets;
     struct Field {
         const QString* text;
         QString name;
@@ -178,8 +181,8 @@ TakeOffTotals computeTakeOff(const TakeOffBasis& basis, const TakeOffInput& inpu
         bool whole;
         TakeOffNumber number;
     } fields[] = {
-        {&input.length, QStringLiteral("长度"), asksLength(basis.basis), false, {}},
-        {&input.width, QStringLiteral("宽度"), asksWidth(basis.basis), false, {}},
+        {&input.length, QStringLiteral("长度"), asksLength(asked), false, {}},
+        {&input.width, QStringLiteral("宽度"), asksWidth(asked), false, {}},
         {&input.count, sets ? QStringLiteral("套数") : QStringLiteral("数量"), true, true, {}},
         {&input.price, QStringLiteral("单价"), true, false, {}},
     };
@@ -196,7 +199,7 @@ TakeOffTotals computeTakeOff(const TakeOffBasis& basis, const TakeOffInput& inpu
         if (field.number.state == TakeOffNumber::Empty && field.text != &input.price)
             complete = false;
     }
-    if (!complete) return totals;
+    if (!complete || basis.basis == WeightBasis::None) return totals;
 
     const double length = asksLength(basis.basis) ? fields[0].number.value : 1;
     const double width = asksWidth(basis.basis) ? fields[1].number.value : 1;

@@ -265,6 +265,11 @@ class TestTakeOff : public QObject {
             << "—"
             << "—"
             << "—" << false;
+        QTest::newRow("no row yet, a comma is refused already")
+            << TakeOffBasis{} << QStringList{"1,5", "", "4", ""} << "—"
+            << "—"
+            << "—"
+            << "—" << true;
     }
     void totals() {
         QFETCH(TakeOffBasis, basis);
