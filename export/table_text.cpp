@@ -52,11 +52,16 @@ QString tabSeparatedText(const TextRows& rows) {
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
+    // Unbuffered: a buffered write takes every byte into memory, and a short write at the
+    // flush (a full disk) would then pass unnoticed and leave a cut-off file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        file.cancelWriting(); // the temporary file goes when the QSaveFile does
+        return written < 0 ? file.errorString()
+                           : QStringLiteral("只写入了 %1 / %2 字节，磁盘空间可能不足")
+                                 .arg(written)
+                                 .arg(bytes.size());
     }
     if (!file.commit()) return file.errorString();
     return {};

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 TextRows rowsOf(const QList<QStringList>& rows) {
@@ -90,14 +92,19 @@ class TestTableText : public QObject {
 
     void wholeFileOrNone_data() {
         QTest::addColumn<QString>("relative"); // to a fresh folder
+        QTest::addColumn<qint64>("sizeLimit"); // bytes a file may grow to; 0: no limit
         QTest::addColumn<bool>("written");
-        QTest::newRow("new file") << "table.csv" << true;
-        QTest::newRow("folder missing") << "missing/table.csv" << false;
-        QTest::newRow("a folder of that name") << "taken" << false;
-        QTest::newRow("below a file") << "plain.txt/table.csv" << false;
+        QTest::newRow("new file") << "table.csv" << qint64(0) << true;
+        QTest::newRow("folder missing") << "missing/table.csv" << qint64(0) << false;
+        QTest::newRow("a folder of that name") << "taken" << qint64(0) << false;
+        QTest::newRow("below a file") << "plain.txt/table.csv" << qint64(0) << false;
+        // A file size limit cuts the write short as a full disk does, for any user.
+        QTest::newRow("disk full part-way") << "table.csv" << qint64(1000) << false;
+        QTest::newRow("fits the limit") << "table.csv" << qint64(6000) << true;
     }
     void wholeFileOrNone() {
         QFETCH(QString, relative);
+        QFETCH(qint64, sizeLimit);
         QFETCH(bool, written);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken")));
@@ -106,8 +113,15 @@ class TestTableText : public QObject {
         plain.close();
         const QStringList before =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + "a,b\r\n";
+        const QByteArray bytes = QByteArray("\xEF\xBB\xBF") + QByteArray(5000, 'a') + "\r\n";
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{static_cast<rlim_t>(sizeLimit), limit.rlim_max};
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (sizeLimit > 0) setrlimit(RLIMIT_FSIZE, &small);
         const QString reason = writeWholeFile(dir.filePath(relative), bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, oldHandler);
         QCOMPARE(reason.isEmpty(), written);
         QStringList after = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         if (written) {

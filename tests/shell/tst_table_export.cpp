@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 class TestTableExport : public QObject {
@@ -90,13 +92,16 @@ class TestTableExport : public QObject {
     void aFailedWriteLeavesNoFile_data() {
         QTest::addColumn<QString>("target"); // in a fresh folder
         QTest::addColumn<bool>("readOnly");
-        QTest::newRow("read-only folder") << "ro/table.csv" << true;
-        QTest::newRow("folder missing") << "missing/table.csv" << false;
-        QTest::newRow("a folder has the name") << "taken" << false;
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("read-only folder") << "ro/table.csv" << true << false;
+        QTest::newRow("folder missing") << "missing/table.csv" << false << false;
+        QTest::newRow("a folder has the name") << "taken" << false << false;
+        QTest::newRow("disk full while writing") << "table.csv" << false << true;
     }
     void aFailedWriteLeavesNoFile() {
         QFETCH(QString, target);
         QFETCH(bool, readOnly);
+        QFETCH(bool, diskFull);
         openStandard(19, 79);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ro")));
@@ -110,7 +115,15 @@ class TestTableExport : public QObject {
             }
         }
         const QStringList before = entries(dir.path());
+        // A file size limit fails the write part-way, as a full disk does, for any user.
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        const rlimit small{1000, limit.rlim_max};
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (diskFull) setrlimit(RLIMIT_FSIZE, &small);
         const bool exported = f.window->tableExport()->exportTo(dir.filePath(target));
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, oldHandler);
         QFile::setPermissions(ro, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(!exported);
         QVERIFY2(f.text(LayoutId::MessageLine).startsWith(QStringLiteral("导出失败")),
