@@ -40,13 +40,18 @@ TakeOffPanel::TakeOffPanel(QWidget* parent) : QWidget(parent) {
     layout->setSpacing(2);
 
     auto* fields = new QHBoxLayout;
-    fields->setSpacing(4);
+    fields->setSpacing(10);
+    // Caption and field as one piece, so that a field a piece does not ask for leaves no gap.
     auto caption = [fields](const QString& text, QLineEdit* buddy) {
+        auto* pair = new QWidget;
+        auto* row = new QHBoxLayout(pair);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(4);
         auto* label = new QLabel(text);
         label->setBuddy(buddy);
-        fields->addWidget(label);
-        fields->addWidget(buddy);
-        fields->addSpacing(6);
+        row->addWidget(label);
+        row->addWidget(buddy);
+        fields->addWidget(pair);
         return label;
     };
     m_length = numberField(QStringLiteral("长度(m)"), 56);
@@ -163,10 +168,8 @@ void TakeOffPanel::arrangeFields() {
     // or a ball needs only its count.
     const WeightBasis basis = m_basis.basis;
     const bool length = basis == WeightBasis::None || asksLength(basis);
-    m_length->setVisible(length);
-    m_lengthCaption->setVisible(length);
-    m_width->setVisible(asksWidth(basis));
-    m_widthCaption->setVisible(asksWidth(basis));
+    m_lengthCaption->parentWidget()->setVisible(length);
+    m_widthCaption->parentWidget()->setVisible(asksWidth(basis));
     const QString count =
         basis == WeightBasis::PerThousandSets ? QStringLiteral("套数") : QStringLiteral("数量");
     m_countCaption->setText(count);
