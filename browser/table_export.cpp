@@ -68,6 +68,9 @@ bool TableExport::exportTo(const QString& path) {
     auto* remark = ui::element<QLabel>(m_window, LayoutId::RemarkLine);
     std::vector<std::string> title{ui::fromQt(standardName())};
     if (remark && !remark->text().isEmpty()) title.push_back(ui::fromQt(remark->text()));
+    // Found rows say so, lest they pass for the whole standard.
+    if (!m_page->shownKeyword().empty())
+        title.push_back("搜索“" + m_page->shownKeyword() + "”找到的规格");
     const int count = static_cast<int>(rows.size()) - 1;
     rows.insert(rows.begin(), std::move(title));
     const QString failure = writeWholeFile(path, csvBytes(rows));
