@@ -134,6 +134,7 @@ void BarPage::fillSpecTable(int subtypeId) {
     }
     const TextGrid grid = runSpecSelect(
         m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
+    m_shownKeyword = search ? keyword : std::string();
 
     QStringList headers;
     for (int k = 0; k < grid.columnCount; ++k)

@@ -30,6 +30,8 @@ class BarPage : public QObject {
     void showStandardRow(int subtypeId, int position);
 
     int currentStandardId() const { return m_currentStandardId; }
+    // The keyword the table on show is narrowed by; empty when it shows the whole standard.
+    const std::string& shownKeyword() const { return m_shownKeyword; }
     SpecTableModel* model() { return &m_model; }
     // The notice shown over an empty table, or the empty text.
     QString emptyNotice() const;
@@ -51,5 +53,6 @@ class BarPage : public QObject {
     QButtonGroup m_standardButtons;
     int m_currentStandardId = 0;
     bool m_searchRequested = false;
+    std::string m_shownKeyword;
     EmptyTableNotice* m_emptyNotice = nullptr;
 };

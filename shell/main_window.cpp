@@ -5,15 +5,19 @@
 #include "browser/bar_page.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
+#include "browser/row_takeoff.h"
 #include "browser/section_properties_panel.h"
+#include "browser/table_export.h"
 #include "calendar/calendar_strip.h"
 #include "resources/image_store.h"
 #include "shell/remembered_state.h"
 #include "shell/window_controls.h"
+#include "ui/takeoff_panel.h"
 #include "ui/ui_toolkit.h"
 #include "weld/materials.h"
 #include "weld/weld_page.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFrame>
@@ -140,6 +144,24 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     connect(m_allStandardsSearch, &AllStandardsSearch::openRequested, this,
             &MainWindow::openStandardRow);
 
+    m_rowTakeOff = new RowTakeOff(this, m_barPage, this);
+    m_tableExport = new TableExport(this, m_barPage, this);
+    connect(ui::element<QPushButton>(this, LayoutId::ExportButton), &QPushButton::clicked,
+            m_tableExport, &TableExport::chooseFileAndExport);
+    // The table's context menu; Ctrl+Shift+A copies the whole table from anywhere on the
+    // bar page. The row copy keeps its own Ctrl+C shortcut, so its item only names the key.
+    view->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* copyRow = new QAction(QStringLiteral("复制此行\tCtrl+C"), view);
+    connect(copyRow, &QAction::triggered, m_barPage, [this] { m_barPage->copySelectedRow(); });
+    auto* copyTable = new QAction(QStringLiteral("复制整表"), view);
+    copyTable->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    copyTable->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyTable, &QAction::triggered, m_tableExport, &TableExport::copyWholeTable);
+    auto* exportTable = new QAction(QStringLiteral("导出…"), view);
+    connect(exportTable, &QAction::triggered, m_tableExport, &TableExport::chooseFileAndExport);
+    view->addActions({copyRow, copyTable, exportTable});
+    element(LayoutId::BarPage)->addAction(copyTable);
+
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
     slider->setRange(0, 155);
     slider->setValue(100); // no opacity change until the user moves it
@@ -216,8 +238,20 @@ void MainWindow::restoreState(QSettings& settings) {
             if (state.maximized) setWindowState(windowState() | Qt::WindowMaximized);
         }
     }
-    // The take-off length and count (state.takeOffLength, state.takeOffCount) are read and
-    // checked here already; their fields set them once the take-off is on the page.
+    // Both pages' take-offs start from the length and count last typed. Stored with a
+    // point, shown in the user's own form.
+    QLocale shown;
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (LayoutId id : {LayoutId::BarTakeOff, LayoutId::WeldTakeOff}) {
+        auto* panel = ui::element<TakeOffPanel>(this, id);
+        if (!state.takeOffLength.empty())
+            panel->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)
+                ->setText(shown.toString(QString::fromStdString(state.takeOffLength).toDouble(),
+                                         'g', 15));
+        if (!state.takeOffCount.empty())
+            panel->partAs<QLineEdit>(TakeOffPanel::Part::CountField)
+                ->setText(QString::fromStdString(state.takeOffCount));
+    }
 }
 
 void MainWindow::saveState(QSettings& settings) const {
@@ -236,6 +270,18 @@ void MainWindow::saveState(QSettings& settings) const {
     const int material = ui::element<QComboBox>(this, LayoutId::MaterialBox)->currentIndex();
     if (material >= 0 && material < static_cast<int>(materialTable().size()))
         state.material = materialTable()[static_cast<size_t>(material)].first;
+    // The take-off of the page on show; what its fields cannot read is not kept.
+    const auto* panel = ui::element<TakeOffPanel>(this, element(LayoutId::WeldPage)->isHidden()
+                                                            ? LayoutId::BarTakeOff
+                                                            : LayoutId::WeldTakeOff);
+    const TakeOffNumber length = readTakeOffNumber(
+        panel->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)->text(), panel->locale(), false);
+    if (length.state == TakeOffNumber::Valid)
+        state.takeOffLength = QString::number(length.value, 'g', 15).toStdString();
+    const TakeOffNumber count = readTakeOffNumber(
+        panel->partAs<QLineEdit>(TakeOffPanel::Part::CountField)->text(), panel->locale(), true);
+    if (count.state == TakeOffNumber::Valid)
+        state.takeOffCount = QString::number(count.value, 'f', 0).toStdString();
     writeRememberedState(settings, state);
 }
 
@@ -367,6 +413,11 @@ QWidget* MainWindow::buildBarPage() {
     auto* search = tagged(new QPushButton(QStringLiteral("搜索")), LayoutId::SearchButton,
                           QStringLiteral("搜索"));
     searchRow->addWidget(search);
+    auto* exportButton = tagged(new QPushButton(QStringLiteral("导出…")), LayoutId::ExportButton,
+                                QStringLiteral("导出规格表"));
+    exportButton->setToolTip(
+        QStringLiteral("把表中的规格保存为 CSV 文件（Ctrl+Shift+A 复制整表）"));
+    searchRow->addWidget(exportButton);
     right->addLayout(searchRow);
 
     auto* tableArea = tagged(new QWidget, LayoutId::BarTableArea);
@@ -396,6 +447,7 @@ QWidget* MainWindow::buildBarPage() {
     results->hide();
     tableLayout->addWidget(results);
     right->addWidget(tableArea, 1);
+    right->addWidget(tagged(new TakeOffPanel, LayoutId::BarTakeOff, QStringLiteral("用量计算")));
     layout->addLayout(right, 1);
 
     return page;
@@ -474,7 +526,14 @@ QWidget* MainWindow::buildWeldPage() {
                              QStringLiteral("计算"));
     calculate->setMinimumHeight(30);
     calculate->setDefault(true);
-    right->addWidget(calculate, 0, Qt::AlignLeft);
+    // The weld take-off shares the row of the calculate button and puts its totals beside
+    // the results: the page has no height to spare at the minimum window size.
+    auto* takeOff = tagged(new TakeOffPanel, LayoutId::WeldTakeOff, QStringLiteral("用量计算"));
+    auto* calculateRow = new QHBoxLayout;
+    calculateRow->addWidget(calculate, 0, Qt::AlignTop);
+    calculateRow->addSpacing(12);
+    calculateRow->addWidget(takeOff, 1);
+    right->addLayout(calculateRow);
 
     auto* results = new QGridLayout;
     results->setHorizontalSpacing(8);
@@ -494,7 +553,9 @@ QWidget* MainWindow::buildWeldPage() {
         results->addWidget(copy, r, 2);
         ++r;
     }
-    results->setColumnStretch(3, 1);
+    results->setColumnMinimumWidth(3, 12);
+    results->addWidget(takeOff->takeTotals(Qt::Vertical), 0, 4, 3, 1, Qt::AlignTop);
+    results->setColumnStretch(4, 1);
     right->addLayout(results);
     right->addStretch(1);
     layout->addLayout(right, 1);
@@ -538,15 +599,22 @@ void MainWindow::arrangeTabOrder() {
     add(LayoutId::SearchScopeBox);
     add(LayoutId::SearchBox);
     add(LayoutId::SearchButton);
+    add(LayoutId::ExportButton);
     add(LayoutId::SpecTableView);
     add(LayoutId::WeldFamilyLink);
     add(LayoutId::SearchResultsView);
     add(LayoutId::SectionPropertiesPanel);
     add(LayoutId::CopySectionPropertiesButton);
+    if (auto* takeOff = ui::element<TakeOffPanel>(this, LayoutId::BarTakeOff))
+        order << takeOff->tabChain();
     order << m_weldPage->dimensionFields();
+    for (LayoutId id : {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton})
+        add(id);
+    // The weld take-off stands in the row of the calculate button, before the results.
+    if (auto* takeOff = ui::element<TakeOffPanel>(this, LayoutId::WeldTakeOff))
+        order << takeOff->tabChain();
     for (LayoutId id :
-         {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton,
-          LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
+         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
         add(id);
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

@@ -9,6 +9,8 @@
 class AllStandardsSearch;
 class BarPage;
 class QSettings;
+class RowTakeOff;
+class TableExport;
 class WeldPage;
 
 // The main window: its own title strip (frameless, moved by the strip, resized from its
@@ -24,6 +26,7 @@ class MainWindow : public QWidget {
     BarPage* barPage() const { return m_barPage; }
     WeldPage* weldPage() const { return m_weldPage; }
     AllStandardsSearch* allStandardsSearch() const { return m_allStandardsSearch; }
+    TableExport* tableExport() const { return m_tableExport; }
 
     // Opens a bar family and one of its standards with the row at the position selected.
     void openStandardRow(int familyId, int subtypeId, int position);
@@ -57,6 +60,8 @@ class MainWindow : public QWidget {
     BarPage* m_barPage = nullptr;
     WeldPage* m_weldPage = nullptr;
     AllStandardsSearch* m_allStandardsSearch = nullptr;
+    RowTakeOff* m_rowTakeOff = nullptr;
+    TableExport* m_tableExport = nullptr;
     QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;

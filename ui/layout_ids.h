@@ -39,12 +39,14 @@ enum class LayoutId : int {
     CopySurfaceButton = 35,  // button
     EmptyTableNotice = 40,   // text over an empty spec table: why it is empty
     WeldFamilyLink = 41,     // button under that text: opens the weld family of like shape
-    SearchScopeBox = 70,     // combo box: search the current standard or all standards
-    SearchResultsView = 71,  // tree: rows found in all standards, grouped by standard
-
     // Section properties of the selected row, in the bar page's left column.
     SectionPropertiesPanel = 50,      // focusable frame "截面特性" with the lines below
     SectionPropertiesTitle = 51,      // text: "截面特性" and the row's designation
     SectionPropertiesNote = 52,       // text: why a row shows no properties
     CopySectionPropertiesButton = 53, // button: copies the properties as one line
+    BarTakeOff = 60,                  // take-off of the selected row, below the spec table
+    WeldTakeOff = 61,                 // take-off of the calculated section, below its results
+    ExportButton = 62,                // button: saves the shown spec table as a CSV file
+    SearchScopeBox = 70,              // combo box: search the current standard or all standards
+    SearchResultsView = 71,           // tree: rows found in all standards, grouped by standard
 };

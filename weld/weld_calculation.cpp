@@ -108,10 +108,14 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
             const std::string bound = bindFormula(formulas[k], bindings);
             const std::string text = engine.Eval(bound);
             if (text.empty() && formulaOutOfRange(bound)) {
-                return WeldCalculation{false, outOfRangeMessage, {}, {}, {}, {}};
+                WeldCalculation refused;
+                refused.message = outOfRangeMessage;
+                return refused;
             }
             value = textToNumber(text);
         }
+        if (k == 1) result.weight = value;
+        if (k == 2) result.surface = value;
         value = roundHalfUp(value, 3);
         *lines[k] = numberToText(value) + units[k];
     }
@@ -120,6 +124,7 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
             perPiece ? "球按个计重，没有截面积。" : "截面沿长度变化，没有单一的截面积。";
     }
 
+    result.perPiece = perPiece;
     result.ok = true;
     result.message = "计算完成，你可以将结果复制到剪贴板。";
     return result;

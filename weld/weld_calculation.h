@@ -3,6 +3,7 @@
 #include "catalogue/catalogue_queries.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 // Rounds half away from zero to n decimals; the 1e-12 nudge lets values that sit just
@@ -19,6 +20,10 @@ struct WeldCalculation {
     std::string areaLine, weightLine, surfaceLine;
     // Why the area line shows "—" instead of a number; empty when it shows one.
     std::string areaNote;
+    // The weight (kg per metre, or per piece) and surface (m² per metre or piece) before the
+    // lines round them, for the take-off to multiply; none where the family has no formula.
+    std::optional<double> weight, surface;
+    bool perPiece = false;
 };
 
 // True when the weight formula does not use the length l: the family (a ball) weighs one

@@ -1,5 +1,6 @@
 #include "weld/weld_page.h"
 
+#include "ui/takeoff_panel.h"
 #include "ui/ui_toolkit.h"
 #include "weld/dimension_names.h"
 #include "weld/materials.h"
@@ -106,6 +107,7 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         ui::setUserId(calculate, familyId + 2000);
 
     clearDimensions();
+    showTakeOff(nullptr);
     if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::WeldDrawing))
         ui::showPicture(drawing, ui::toQt(m_queries.familyImage(family)));
 
@@ -198,6 +200,7 @@ void WeldPage::onCalculateClick() {
         density ? ui::fromQt(density->text()) : std::string());
     ui::showMessage(m_window, ui::toQt(result.message));
     if (!result.ok) return;
+    showTakeOff(&result);
     const std::pair<LayoutId, std::string> lines[] = {
         {LayoutId::AreaResultLine, result.areaLine},
         {LayoutId::WeightResultLine, result.weightLine},
@@ -244,4 +247,29 @@ void WeldPage::onCopyResultClick(QAbstractButton* button) {
     const QString text = label ? label->text() : QString();
     QGuiApplication::clipboard()->setText(text);
     ui::showMessage(m_window, QStringLiteral("内容已复制到剪辑版：") + text);
+}
+
+void WeldPage::showTakeOff(const WeldCalculation* result) {
+    auto* panel = ui::element<TakeOffPanel>(m_window, LayoutId::WeldTakeOff);
+    if (!panel) return;
+    if (!result) {
+        panel->clearPiece(QStringLiteral("计算出重量后，即可按长度和数量计算用量。"), true);
+        return;
+    }
+    if (!result->weight || *result->weight <= 0) {
+        panel->clearPiece(QStringLiteral("该截面没有算出重量，不能计算用量。"), false);
+        return;
+    }
+    TakeOffBasis basis;
+    basis.basis = result->perPiece ? WeightBasis::PerPiece : WeightBasis::PerMetre;
+    basis.weight = *result->weight;
+    if (result->surface && *result->surface > 0) basis.surface = result->surface;
+    // The copied line names the section by its typed dimensions, in the drawing's order.
+    QStringList dimensions;
+    for (QWidget* field : dimensionFields()) {
+        if (auto* edit = qobject_cast<QLineEdit*>(field))
+            dimensions << edit->objectName() + QLatin1Char('=') + edit->text().trimmed();
+    }
+    auto* title = ui::element<QLabel>(m_window, LayoutId::WeldTitleLine);
+    panel->setPiece(basis, title ? title->text() : QString(), dimensions.join(QLatin1Char(' ')));
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QAbstractButton;
+struct WeldCalculation;
 
 // The page of one weld-section family: title, drawing with a label and an input field per
 // dimension, the formulas, the material and density, results and their copy buttons.
@@ -24,6 +25,8 @@ class WeldPage : public QObject {
 
   private:
     void clearDimensions();
+    // The take-off below the results counts with the section just calculated.
+    void showTakeOff(const WeldCalculation* result);
     QString fieldText(const QString& name) const;
 
     QWidget* m_window;

@@ -4,6 +4,7 @@
 #include "../shell/window_fixture.h"
 
 #include "browser/all_standards_search.h"
+#include "ui/takeoff_panel.h"
 #include "weld/materials.h"
 
 #include <QApplication>
@@ -60,6 +61,11 @@ class TestWindowState : public QObject {
             QTest::mouseClick(at<QAbstractButton>(first, LayoutId::KeepOnTopButton),
                               Qt::LeftButton);
             first.setGeometry(placed);
+            auto* takeOff = at<TakeOffPanel>(first, LayoutId::BarTakeOff);
+            QTest::keyClicks(takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField),
+                             QStringLiteral("12.5"));
+            QTest::keyClicks(takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField),
+                             QStringLiteral("4"));
             QSettings settings(settingsPath(), QSettings::IniFormat);
             first.saveState(settings);
         }
@@ -82,6 +88,47 @@ class TestWindowState : public QObject {
         QVERIFY(at<QAbstractButton>(next, LayoutId::KeepOnTopButton)->isChecked());
         QVERIFY(next.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(next.geometry(), placed);
+        for (LayoutId id : {LayoutId::BarTakeOff, LayoutId::WeldTakeOff}) {
+            auto* takeOff = at<TakeOffPanel>(next, id);
+            QCOMPARE(takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)->text(),
+                     QStringLiteral("12.5"));
+            QCOMPARE(takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField)->text(),
+                     QStringLiteral("4"));
+        }
+    }
+
+    // What the fields cannot read is not kept: the next start has them empty.
+    void aRefusedTakeOffIsNotKept_data() {
+        QTest::addColumn<QString>("length");
+        QTest::addColumn<QString>("count");
+        QTest::newRow("decimal comma") << "1,5"
+                                       << "4";
+        QTest::newRow("fractional count") << "12"
+                                          << "2.5";
+        QTest::newRow("negative") << "-3"
+                                  << "-1";
+    }
+    void aRefusedTakeOffIsNotKept() {
+        QFETCH(QString, length);
+        QFETCH(QString, count);
+        const QString path = dir.filePath(QStringLiteral("takeoff.ini"));
+        QFile::remove(path);
+        {
+            MainWindow first(queries);
+            auto* takeOff = at<TakeOffPanel>(first, LayoutId::BarTakeOff);
+            takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)->setText(length);
+            takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField)->setText(count);
+            QSettings settings(path, QSettings::IniFormat);
+            first.saveState(settings);
+        }
+        QSettings settings(path, QSettings::IniFormat);
+        MainWindow next(queries);
+        next.restoreState(settings);
+        auto* takeOff = at<TakeOffPanel>(next, LayoutId::BarTakeOff);
+        const auto* lengthField = takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField);
+        const auto* countField = takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField);
+        QCOMPARE(lengthField->text().isEmpty(), length != QStringLiteral("12"));
+        QCOMPARE(countField->text().isEmpty(), count != QStringLiteral("4"));
     }
 
     void damagedSettingsGiveTheFirstStart_data() {
@@ -97,6 +144,9 @@ class TestWindowState : public QObject {
             << QByteArray("[window]\nx=@Rect(1 2 3 4)\ny=\xff\nopacity=1e2\nkeepOnTop=2\n"
                           "[browser]\nfamily=19;drop\nstandard=\nsearchScope=\x01\n"
                           "[weld]\nmaterial=\"\"\n");
+        QTest::newRow("take-off garbage")
+            << QByteArray("[takeOff]\nlength=\"1,5\"\ncount=@Variant(\\0\\0\\0\\x7f)\n");
+        QTest::newRow("take-off absurd") << QByteArray("[takeOff]\nlength=1e300\ncount=0\n");
         static const char png[] = "\x89PNG\r\n\x1a\n\x00\x00";
         QTest::newRow("not a settings file") << QByteArray(png, sizeof png - 1);
     }
@@ -122,6 +172,11 @@ class TestWindowState : public QObject {
         QCOMPARE(at<QSlider>(window, LayoutId::TransparencySlider)->value(), 100);
         QCOMPARE(window.windowOpacity(), 1.0);
         QVERIFY(!at<QAbstractButton>(window, LayoutId::KeepOnTopButton)->isChecked());
+        for (LayoutId id : {LayoutId::BarTakeOff, LayoutId::WeldTakeOff}) {
+            auto* takeOff = at<TakeOffPanel>(window, id);
+            QVERIFY(takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)->text().isEmpty());
+            QVERIFY(takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField)->text().isEmpty());
+        }
         // Reading damaged settings does not rewrite them.
         QFile in(path);
         QVERIFY(in.open(QIODevice::ReadOnly));

@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include "ui/takeoff_panel.h"
 #include "weld/weld_page.h"
 
 #include <QApplication>
@@ -136,9 +137,17 @@ class TestMainWindow : public QObject {
         for (QAbstractButton* b : f.buttonsOf(LayoutId::StandardsBar))
             expected << b;
         // The section properties panel follows the table; its copy button waits for a row.
-        for (LayoutId id : {LayoutId::SearchScopeBox, LayoutId::SearchBox, LayoutId::SearchButton,
-                            LayoutId::SpecTableView, LayoutId::SectionPropertiesPanel})
+        for (LayoutId id :
+             {LayoutId::SearchScopeBox, LayoutId::SearchBox, LayoutId::SearchButton,
+              LayoutId::ExportButton, LayoutId::SpecTableView, LayoutId::SectionPropertiesPanel})
             expected << f.at<QWidget>(id);
+        // The take-off below the table; with no row selected yet its copy button is off, and
+        // a bar asks no width.
+        auto* takeOff = f.at<TakeOffPanel>(LayoutId::BarTakeOff);
+        for (TakeOffPanel::Part part :
+             {TakeOffPanel::Part::LengthField, TakeOffPanel::Part::CountField,
+              TakeOffPanel::Part::PriceField})
+            expected << takeOff->part(part);
         QCOMPARE(tabChain(), expected);
 
         // Space on a family reached by Tab opens it, and Tab goes on from there.
@@ -158,6 +167,11 @@ class TestMainWindow : public QObject {
         for (LayoutId id :
              {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton})
             expected << f.at<QWidget>(id);
+        auto* takeOff = f.at<TakeOffPanel>(LayoutId::WeldTakeOff);
+        for (TakeOffPanel::Part part :
+             {TakeOffPanel::Part::LengthField, TakeOffPanel::Part::CountField,
+              TakeOffPanel::Part::PriceField})
+            expected << takeOff->part(part);
         QCOMPARE(tabChain(), expected);
         f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
     }

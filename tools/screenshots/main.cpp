@@ -3,13 +3,16 @@
 // typical dimensions), rendered the way the window paints itself; WxH sets the window size.
 // With "search": the search across all standards and an opened result, at 1200 x 760 and
 // at the minimum size. With "properties" (and an optional third argument WxH): every
-// standard with rows, its last row selected, so the section properties panel shows.
+// standard with rows, its last row selected, so the section properties panel shows. With
+// "takeoff": the take-off of a bar, a plate, a bolt set and a weld section, and a refused
+// length, at 1200 x 760 and at the minimum size.
 #include "browser/all_standards_search.h"
 #include "browser/bar_page.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/catalogue_queries.h"
 #include "shell/application.h"
 #include "shell/main_window.h"
+#include "ui/takeoff_panel.h"
 #include "ui/ui_toolkit.h"
 #include "weld/weld_page.h"
 
@@ -95,6 +98,57 @@ int main(int argc, char* argv[]) {
                                   .arg(ui::userId(b))
                                   .arg(ui::userId(standard) - 1000));
             }
+        }
+        return 0;
+    }
+
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("takeoff")) {
+        auto* barTakeOff = ui::element<TakeOffPanel>(&window, LayoutId::BarTakeOff);
+        auto field = [](TakeOffPanel* panel, TakeOffPanel::Part part, const QString& text) {
+            panel->partAs<QLineEdit>(part)->setText(text);
+        };
+        auto openRow = [&](int family, int row) {
+            for (QAbstractButton* b : buttonsOf(&window, LayoutId::BarFamilyBar)) {
+                if (ui::userId(b) == family) b->click();
+            }
+            ui::element<QTableView>(&window, LayoutId::SpecTableView)->selectRow(row);
+        };
+        for (QSize size : {QSize(1200, 760), QSize(900, 590)}) {
+            window.resize(size);
+            const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+            openRow(19, 3);
+            field(barTakeOff, TakeOffPanel::Part::LengthField, QStringLiteral("12"));
+            field(barTakeOff, TakeOffPanel::Part::CountField, QStringLiteral("4"));
+            field(barTakeOff, TakeOffPanel::Part::PriceField, QStringLiteral("4500"));
+            save(&window, QStringLiteral("%1/takeoff_bar_%2.png").arg(out, tag));
+            openRow(25, 20);
+            field(barTakeOff, TakeOffPanel::Part::WidthField, QStringLiteral("1.5"));
+            save(&window, QStringLiteral("%1/takeoff_plate_%2.png").arg(out, tag));
+            openRow(33, 0);
+            field(barTakeOff, TakeOffPanel::Part::CountField, QStringLiteral("500"));
+            save(&window, QStringLiteral("%1/takeoff_bolts_%2.png").arg(out, tag));
+            openRow(19, 3);
+            field(barTakeOff, TakeOffPanel::Part::LengthField, QStringLiteral("1,5"));
+            save(&window, QStringLiteral("%1/takeoff_refused_%2.png").arg(out, tag));
+            field(barTakeOff, TakeOffPanel::Part::LengthField, QStringLiteral("12"));
+            for (QAbstractButton* b : buttonsOf(&window, LayoutId::WeldFamilyBar)) {
+                if (ui::userId(b) == 1) b->click();
+            }
+            const std::map<QString, QString> h = {
+                {"h", "300"}, {"b", "200"}, {"tw", "8"}, {"t1", "10"}, {"t2", "12"}};
+            for (QLineEdit* f : ui::elementById(&window, LayoutId::DrawingPanel)
+                                    ->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+                auto it = h.find(f->objectName());
+                f->setText(it != h.end() ? it->second : QStringLiteral("10"));
+            }
+            auto* box = ui::element<QComboBox>(&window, LayoutId::MaterialBox);
+            box->setCurrentIndex(0);
+            emit box->activated(0);
+            ui::element<QPushButton>(&window, LayoutId::CalculateButton)->click();
+            auto* weldTakeOff = ui::element<TakeOffPanel>(&window, LayoutId::WeldTakeOff);
+            field(weldTakeOff, TakeOffPanel::Part::LengthField, QStringLiteral("9"));
+            field(weldTakeOff, TakeOffPanel::Part::CountField, QStringLiteral("6"));
+            save(&window, QStringLiteral("%1/takeoff_weld_%2.png").arg(out, tag));
         }
         return 0;
     }

@@ -1,0 +1,53 @@
+#include "browser/row_takeoff.h"
+
+#include "browser/bar_page.h"
+#include "takeoff/takeoff.h"
+#include "ui/takeoff_panel.h"
+#include "ui/ui_toolkit.h"
+
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QTableView>
+
+RowTakeOff::RowTakeOff(QWidget* window, BarPage* page, QObject* parent)
+    : QObject(parent), m_window(window), m_page(page) {
+    connect(page, &BarPage::tableFilled, this, &RowTakeOff::follow);
+    if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView)) {
+        if (QItemSelectionModel* selection = view->selectionModel())
+            connect(selection, &QItemSelectionModel::selectionChanged, this, &RowTakeOff::follow);
+    }
+    follow();
+}
+
+void RowTakeOff::follow() {
+    auto* panel = ui::element<TakeOffPanel>(m_window, LayoutId::BarTakeOff);
+    auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
+    if (!panel || !view || !view->selectionModel()) return;
+    const SpecTableModel& model = *m_page->model();
+    std::vector<std::string> headers;
+    for (int k = 1; k < model.columnCount(); ++k)
+        headers.push_back(ui::fromQt(model.headerData(k, Qt::Horizontal).toString()));
+    const TakeOffColumns columns = takeOffColumns(headers);
+    if (columns.basis == WeightBasis::None) {
+        panel->clearPiece(model.rowCount() > 0 ? QStringLiteral("该标准没有重量列，不能计算用量。")
+                                               : QStringLiteral("表中没有规格，不能计算用量。"),
+                          false);
+        return;
+    }
+    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    if (rows.isEmpty()) {
+        panel->clearPiece(QStringLiteral("在规格表中选择一行，即可按长度和数量计算用量。"), true);
+        return;
+    }
+    std::vector<std::string> values;
+    for (int k = 1; k < model.columnCount(); ++k)
+        values.push_back(ui::fromQt(model.data(model.index(rows.first().row(), k)).toString()));
+    const TakeOffBasis basis = takeOffBasis(columns, values);
+    if (basis.basis == WeightBasis::None) {
+        panel->clearPiece(QStringLiteral("该规格没有重量数值，不能计算用量。"), false);
+        return;
+    }
+    auto* name = ui::element<QLabel>(m_window, LayoutId::StandardNameLine);
+    panel->setPiece(basis, name ? name->text() : QString(),
+                    designationFromHeaders(headers, values));
+}
