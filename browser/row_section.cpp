@@ -342,30 +342,17 @@ RowSectionProperties sectionPropertiesOfRecord(int subtypeId, const RowRecord& r
     return shown;
 }
 
-namespace {
-
-std::string quoted(const std::string& name) {
-    std::string out = "`";
-    for (char c : name) {
-        if (c == '`') out += '`';
-        out += c;
-    }
-    return out + "`";
-}
-
-} // namespace
-
 RowRecord readRowRecord(const CatalogueQueries& queries, int subtypeId,
                         const std::vector<std::string>& columns,
                         const std::vector<std::string>& values) {
     const std::string id = std::to_string(subtypeId);
     const std::string table = queries.specTableOfSubtype(id);
     if (table.empty() || columns.size() != values.size()) return {};
-    std::string sql = "select * from " + quoted(table) + " where SUBTYPEID=?1";
+    std::string sql = "select * from " + sqlName(table) + " where SUBTYPEID=?1";
     std::vector<std::string> parameters = {id};
     for (size_t k = 0; k < columns.size(); ++k) {
         parameters.push_back(values[k]);
-        sql += " and " + quoted(columns[k]) + " is ?" + std::to_string(parameters.size());
+        sql += " and " + sqlName(columns[k]) + " is ?" + std::to_string(parameters.size());
     }
     sql += " order by rowid limit 1";
     const TextGrid grid = queries.database().query(sql, nullptr, nullptr, parameters);

@@ -188,3 +188,12 @@ TextGrid CatalogueDatabase::query(const std::string& sql, bool* ok, std::string*
     if (ok) *ok = true;
     return grid;
 }
+
+std::string sqlName(const std::string& name) {
+    std::string out = "`";
+    for (char c : name) {
+        if (c == '`') out += '`';
+        out += c;
+    }
+    return out + "`";
+}

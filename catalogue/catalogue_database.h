@@ -45,3 +45,7 @@ class CatalogueDatabase {
     bool m_readOnly = false;
     std::vector<std::string> m_loadErrors;
 };
+
+// A table or column name as it goes into a statement: in backticks, so that a name the
+// table lacks is an error, never a string literal as an unknown double-quoted name would be.
+std::string sqlName(const std::string& name);

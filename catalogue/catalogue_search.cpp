@@ -17,17 +17,6 @@ std::vector<std::string> splitColumns(const std::string& columns) {
     }
 }
 
-// Backticks name a column and nothing else: a name the table lacks is an error, never a
-// string literal as an unknown double-quoted name would be.
-std::string quoted(const std::string& name) {
-    std::string out = "`";
-    for (char c : name) {
-        if (c == '`') out += '`';
-        out += c;
-    }
-    return out + "`";
-}
-
 std::string trimmed(const std::string& text) {
     const size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) return {};
@@ -106,7 +95,7 @@ void CatalogueSearch::plan() const {
     // Where each row stands in its standard's table: the unfiltered select yields a
     // standard's rows in rowid order.
     for (Table& table : m_tables) {
-        const TextGrid rows = db.query("select SUBTYPEID, rowid from " + quoted(table.name));
+        const TextGrid rows = db.query("select SUBTYPEID, rowid from " + sqlName(table.name));
         for (int r = 1; r < rows.rowCount && rows.columnCount == 2; ++r)
             table.rowids[rows.cell(r, 0)].push_back(std::atoll(rows.cell(r, 1).c_str()));
         for (auto& [subtype, rowids] : table.rowids)
@@ -133,15 +122,15 @@ tableSql(const std::string& table, const std::vector<std::string>& columns,
          const std::vector<std::pair<int, const std::vector<std::string>*>>& standards) {
     std::string list;
     for (const std::string& column : columns)
-        list += ", " + quoted(column);
+        list += ", " + sqlName(column);
     std::string cases;
     for (const auto& [subtypeId, shown] : standards) {
         std::string match;
         for (const std::string& column : *shown)
-            match += (match.empty() ? "" : " or ") + quoted(column) + " like '%' || ?1 || '%'";
+            match += (match.empty() ? "" : " or ") + sqlName(column) + " like '%' || ?1 || '%'";
         cases += " when SUBTYPEID=" + std::to_string(subtypeId) + " then (" + match + ")";
     }
-    return "select SUBTYPEID, rowid" + list + " from " + quoted(table) + " where case" + cases +
+    return "select SUBTYPEID, rowid" + list + " from " + sqlName(table) + " where case" + cases +
            " else 0 end";
 }
 
