@@ -17,21 +17,32 @@ void BarDrawing::showDrawing(const QString& path) {
 
 void BarDrawing::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
-    if (!m_path.isEmpty()) render();
+    render();
+}
+
+void BarDrawing::showEvent(QShowEvent* event) {
+    QLabel::showEvent(event);
+    render();
 }
 
 void BarDrawing::render() {
+    if (!isVisible()) return;
     const qreal ratio = devicePixelRatioF();
-    QPixmap picture = loadImage(m_path, QSize(), ratio);
-    if (picture.isNull()) {
+    const QSize room = contentsRect().size();
+    if (m_path == m_renderedPath && room == m_renderedRoom && ratio == m_renderedRatio) return;
+    m_renderedPath = m_path;
+    m_renderedRoom = room;
+    m_renderedRatio = ratio;
+    QSize own = m_path.isEmpty() ? QSize() : imageNaturalSize(m_path);
+    if (own.isEmpty()) {
         clear();
         return;
     }
-    const QSize room = contentsRect().size();
-    QSize own = picture.deviceIndependentSize().toSize();
-    if (own.width() > room.width() || own.height() > room.height()) {
+    if (own.width() > room.width() || own.height() > room.height())
         own.scale(room, Qt::KeepAspectRatio);
-        picture = loadImage(m_path, own, ratio);
-    }
-    setPixmap(picture);
+    const QPixmap picture = loadImage(m_path, own, ratio);
+    if (picture.isNull())
+        clear();
+    else
+        setPixmap(picture);
 }

@@ -18,9 +18,15 @@ class BarDrawing : public QLabel {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void render();
 
     QString m_path;
+    // What the pixmap on show was drawn for: a drawing is rendered once per path, room and
+    // pixel ratio, and not at all while the page is hidden.
+    QString m_renderedPath;
+    QSize m_renderedRoom;
+    qreal m_renderedRatio = 0;
 };

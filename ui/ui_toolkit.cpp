@@ -1,16 +1,33 @@
 #include "ui/ui_toolkit.h"
 
+#include <QHash>
+#include <QPointer>
 #include <QVariant>
 
 namespace {
 constexpr const char* layoutIdProperty = "layoutId";
 constexpr const char* userIdProperty = "userId";
+
+// Every widget that was given a layout id, by id: a lookup walks a few entries instead of the
+// whole tree under the window (a thousand widgets, asked a hundred times while starting).
+QHash<int, QList<QPointer<QWidget>>>& registry() {
+    static QHash<int, QList<QPointer<QWidget>>> widgets;
+    return widgets;
+}
+
+bool isWithin(const QWidget* widget, const QWidget* root) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == root) return true;
+    }
+    return false;
+}
 } // namespace
 
 namespace ui {
 
 void setLayoutId(QWidget* widget, LayoutId id) {
     widget->setProperty(layoutIdProperty, static_cast<int>(id));
+    registry()[static_cast<int>(id)].append(widget);
 }
 
 int layoutIdOf(const QWidget* widget) {
@@ -20,9 +37,13 @@ int layoutIdOf(const QWidget* widget) {
 QWidget* elementById(const QWidget* root, LayoutId id) {
     if (!root) return nullptr;
     if (layoutIdOf(root) == static_cast<int>(id)) return const_cast<QWidget*>(root);
-    const QList<QWidget*> children = root->findChildren<QWidget*>();
-    for (QWidget* child : children) {
-        if (layoutIdOf(child) == static_cast<int>(id)) return child;
+    auto found = registry().find(static_cast<int>(id));
+    if (found == registry().end()) return nullptr;
+    QList<QPointer<QWidget>>& widgets = found.value();
+    widgets.removeIf([](const QPointer<QWidget>& w) { return w.isNull(); });
+    // The oldest first, as a walk of the tree in creation order would meet them.
+    for (const QPointer<QWidget>& w : widgets) {
+        if (layoutIdOf(w) == static_cast<int>(id) && isWithin(w, root)) return w;
     }
     return nullptr;
 }
