@@ -42,14 +42,18 @@ CatalogueDatabase::~CatalogueDatabase() {
     if (m_db) sqlite3_close(m_db);
 }
 
+namespace {
+struct BuiltCatalogue {
+    CatalogueDatabase database;
+    BuiltCatalogue() { database.build(); }
+};
+} // namespace
+
 CatalogueDatabase& CatalogueDatabase::instance() {
-    static CatalogueDatabase database;
-    static bool built = false;
-    if (!built) {
-        built = true;
-        database.build();
-    }
-    return database;
+    // A function-local static is built once even when two threads ask at the same time:
+    // the second waits for the first (the start-up builds it on a second thread).
+    static BuiltCatalogue built;
+    return built.database;
 }
 
 void CatalogueDatabase::build() {

@@ -16,7 +16,8 @@ class CatalogueDatabase {
     CatalogueDatabase(const CatalogueDatabase&) = delete;
     CatalogueDatabase& operator=(const CatalogueDatabase&) = delete;
 
-    // The process-wide catalogue, built from the built-in tables on first use.
+    // The process-wide catalogue, built from the built-in tables on first use. Safe to ask
+    // from any thread; a caller that comes while another thread builds it waits.
     static CatalogueDatabase& instance();
 
     // Opens the connection and loads the built-in tables.

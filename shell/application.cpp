@@ -7,8 +7,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QScreen>
 #include <QSettings>
+#include <future>
 
 void installFontFallbacks() {
     // Substitutes only apply where the family itself is missing, so they are set without
@@ -26,11 +28,17 @@ void installFontFallbacks() {
 }
 
 int runApplication(QApplication& app) {
+    // The catalogue builds on the second core while the fonts load here. Only after the
+    // application exists: Qt takes the first thread that touches it for the main thread.
+    const std::future<void> catalogue =
+        std::async(std::launch::async, [] { CatalogueDatabase::instance(); });
     app.setApplicationName(QStringLiteral("steel-handbook"));
     app.setApplicationDisplayName(QStringLiteral("钢材规格手册"));
     app.setDesktopFileName(QStringLiteral("steel-handbook"));
     app.setWindowIcon(loadIcon(QStringLiteral("/Image/app.png"), QSize(256, 256)));
     installFontFallbacks();
+    // Loading the font database takes as long as the catalogue; it runs meanwhile here.
+    (void)QFontMetrics(QApplication::font()).height();
 
     CatalogueQueries queries(CatalogueDatabase::instance());
     MainWindow window(queries);
