@@ -237,34 +237,39 @@ void bredt(double t, double p, double Ah, double& It, double& Wt) {
     Wt = It / (t + K / t);
 }
 
-SectionResult closedRectangle(double H, double B, double t, double R, bool stadium) {
-    bool valid = false;
-    const Moments m = hollowRectangle(H, B, t, R, valid);
-    if (!valid) return {};
-    const CentralMoments c = central(m);
-    const double Rm = std::max(R - t / 2, 0.0);
-    const double p = 2 * (H - t + B - t) - 2 * Rm * (4 - pi);
-    const double Ah = (H - t) * (B - t) - Rm * Rm * (4 - pi);
-    double It = 0, Wt = 0;
-    bredt(t, p, Ah, It, Wt);
+// The properties of a closed section symmetric about both axes, with its extreme fibres at
+// h/2 and b/2 and its torsion constants; a square one prints I, i, W without axis.
+SectionResult closedSectionResult(const CentralMoments& c, double h, double b, double It, double Wt,
+                                  bool square) {
     Table tb;
     tb.area("A", c.A);
-    const bool square = !stadium && H == B;
     if (square) {
         tb.inertia("I", c.Ixx);
         tb.length("i", std::sqrt(c.Ixx / c.A));
-        tb.modulus("W", c.Ixx / (H / 2));
+        tb.modulus("W", c.Ixx / (h / 2));
     } else {
         tb.inertia("Ix", c.Ixx);
         tb.inertia("Iy", c.Iyy);
         tb.length("ix", std::sqrt(c.Ixx / c.A));
         tb.length("iy", std::sqrt(c.Iyy / c.A));
-        tb.modulus("Wx", c.Ixx / (H / 2));
-        tb.modulus("Wy", c.Iyy / (B / 2));
+        tb.modulus("Wx", c.Ixx / (h / 2));
+        tb.modulus("Wy", c.Iyy / (b / 2));
     }
     tb.inertia("It", It);
     tb.modulus("Wt", Wt);
     return std::move(tb).result();
+}
+
+SectionResult closedRectangle(double H, double B, double t, double R) {
+    bool valid = false;
+    const Moments m = hollowRectangle(H, B, t, R, valid);
+    if (!valid) return {};
+    const double Rm = std::max(R - t / 2, 0.0);
+    const double p = 2 * (H - t + B - t) - 2 * Rm * (4 - pi);
+    const double Ah = (H - t) * (B - t) - Rm * Rm * (4 - pi);
+    double It = 0, Wt = 0;
+    bredt(t, p, Ah, It, Wt);
+    return closedSectionResult(central(m), H, B, It, Wt, H == B);
 }
 
 // Shared by the cold-formed shapes: the strip's outline and its thin-wall constants.
@@ -526,7 +531,7 @@ SectionResult rectangularTube(double H, double B, double t, double R) {
     R = orRule(R, hollowCornerRadiusGbt6728(t));
     if (!positive({H, B, t}) || !radius(R) || 2 * t >= std::min(H, B) || 2 * R > std::min(H, B))
         return {};
-    return closedRectangle(H, B, t, R, false);
+    return closedRectangle(H, B, t, R);
 }
 
 SectionResult flatOvalTube(double A, double B, double t) {
@@ -535,22 +540,11 @@ SectionResult flatOvalTube(double A, double B, double t) {
     bool valid = false;
     const Moments m = hollowRectangle(B, A, t, B / 2, valid);
     if (!valid) return {};
-    const CentralMoments c = central(m);
     const double p = 2 * (A - B) + pi * (B - t);
     const double Ah = (A - B) * (B - t) + pi * (B - t) * (B - t) / 4;
     double It = 0, Wt = 0;
     bredt(t, p, Ah, It, Wt);
-    Table tb;
-    tb.area("A", c.A);
-    tb.inertia("Ix", c.Ixx);
-    tb.inertia("Iy", c.Iyy);
-    tb.length("ix", std::sqrt(c.Ixx / c.A));
-    tb.length("iy", std::sqrt(c.Iyy / c.A));
-    tb.modulus("Wx", c.Ixx / (B / 2));
-    tb.modulus("Wy", c.Iyy / (A / 2));
-    tb.inertia("It", It);
-    tb.modulus("Wt", Wt);
-    return std::move(tb).result();
+    return closedSectionResult(central(m), B, A, It, Wt, false);
 }
 
 SectionResult roundBar(double d) {
