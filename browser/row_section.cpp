@@ -296,7 +296,9 @@ RowSectionProperties tabledRail(const std::string& designationText) {
     for (const TabledProperty& p : railProperties) {
         if (key == p.designation) shown.properties.push_back({p.symbol, p.value, p.unit});
     }
-    if (shown.properties.empty()) shown.note = missingDimensionsNote;
+    // A rail's properties are read off its source, not computed: without printed ones the rail
+    // has no model to compute them from, which is what the note says.
+    if (shown.properties.empty()) shown.note = noSectionModelNote;
     return shown;
 }
 

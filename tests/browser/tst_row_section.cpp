@@ -169,7 +169,8 @@ class TestRowSection : public QObject {
             const RowSectionProperties shown = sectionPropertiesOfRecord(subtype, rec);
             const QString where = QString::fromStdString(id + " " + name + " " + shown.note);
             if (withoutProperties.count({subtype, name})) {
-                QCOMPARE(shown.note, std::string(missingDimensionsNote));
+                QCOMPARE(shown.note,
+                         std::string(subtype == 55 ? noSectionModelNote : missingDimensionsNote));
                 QVERIFY(shown.properties.empty());
                 continue;
             }
@@ -248,7 +249,6 @@ class TestRowSection : public QObject {
             << 14 << record({{"规格", "L40"}, {"宽度", "40"}, {"厚度", "2"}});
         QTest::newRow("light I-beam not in the table") << 2 << record({{"规格", "I11×110"}});
         QTest::newRow("light channel without designation") << 6 << record({{"规格", ""}});
-        QTest::newRow("rail not in the sources") << 54 << record({{"规格", "60kg/m"}});
     }
     void brokenDimensionsShowTheNote() {
         QFETCH(int, subtype);
@@ -291,6 +291,12 @@ class TestRowSection : public QObject {
         const ShownProperty* p = propertyOf(shown, symbol.toStdString());
         QVERIFY(p);
         QCOMPARE(QString::fromStdString(p->value), value);
+    }
+    void railNotInTheSourcesHasNoModel() {
+        const RowSectionProperties shown =
+            sectionPropertiesOfRecord(54, record({{"规格", "60kg/m"}}));
+        QVERIFY(shown.properties.empty());
+        QCOMPARE(shown.note, std::string(noSectionModelNote));
     }
 
     void valuesHaveFourSignificantDigits_data() {

@@ -156,12 +156,13 @@ class TestSectionPanel : public QObject {
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
     }
 
-    void railWithoutPrintedPropertiesShowsTheMissingNote() {
+    // Rail properties are printed ones: a rail its sources print none for has no model.
+    void railWithoutPrintedPropertiesShowsTheNoModelNote() {
         open(29, 55);
         const int row = rowOf(QStringLiteral("QU120"));
         QVERIFY(row >= 0);
         view()->selectRow(row);
-        QCOMPARE(note(), QString::fromUtf8(missingDimensionsNote));
+        QCOMPARE(note(), QString::fromUtf8(noSectionModelNote));
         QVERIFY(lines().isEmpty());
     }
 
