@@ -1,5 +1,6 @@
 #include "browser/row_section.h"
 
+#include "catalogue/catalogue_text.h"
 #include "sections/section_properties.h"
 
 #include <algorithm>
@@ -146,16 +147,9 @@ const std::string* cellOf(const RowRecord& record, const char* column) {
     return nullptr;
 }
 
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const size_t last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
-}
-
 // A dimension as a table writes it; NaN when the text is not one finite positive number.
 double dimension(const std::string& text) {
-    const std::string clean = trimmed(text);
+    const std::string clean = trimmedText(text);
     double value = std::numeric_limits<double>::quiet_NaN();
     if (clean.empty()) return value;
     const auto [end, error] = std::from_chars(clean.data(), clean.data() + clean.size(), value);
@@ -167,7 +161,7 @@ double dimension(const std::string& text) {
 
 // The numbers of a designation: the text after its letter prefix, split at "×".
 std::vector<std::string> designationParts(const std::string& text) {
-    const std::string clean = trimmed(text);
+    const std::string clean = trimmedText(text);
     const size_t first = clean.find_first_of("0123456789");
     std::vector<std::string> parts;
     if (first == std::string::npos) return parts;
@@ -292,7 +286,7 @@ sections::SectionResult compute(const SectionMapping& mapping, const std::vector
 
 RowSectionProperties tabledRail(const std::string& designationText) {
     RowSectionProperties shown;
-    const std::string key = trimmed(designationText);
+    const std::string key = trimmedText(designationText);
     for (const TabledProperty& p : railProperties) {
         if (key == p.designation) shown.properties.push_back({p.symbol, p.value, p.unit});
     }
@@ -388,16 +382,16 @@ std::string rowDesignation(const std::vector<std::string>& columns,
                            const std::vector<std::string>& values) {
     for (size_t k = 0; k < columns.size() && k < values.size(); ++k) {
         if ((columns[k] == designation || columns[k] == "型号" || columns[k] == "板型") &&
-            !trimmed(values[k]).empty())
-            return trimmed(values[k]);
+            !trimmedText(values[k]).empty())
+            return trimmedText(values[k]);
     }
     // Otherwise the leading dimension columns, up to the first weight or area.
     const std::set<std::string> quantities = {"重量", "表面积", "截面积", "钢板重量", "板重"};
     std::string text;
     for (size_t k = 0; k < columns.size() && k < values.size(); ++k) {
         if (quantities.count(columns[k])) break;
-        if (trimmed(values[k]).empty()) continue;
-        text += (text.empty() ? "" : " ") + columns[k] + trimmed(values[k]);
+        if (trimmedText(values[k]).empty()) continue;
+        text += (text.empty() ? "" : " ") + columns[k] + trimmedText(values[k]);
     }
     return text;
 }

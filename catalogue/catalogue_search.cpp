@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_search.h"
 
+#include "catalogue/catalogue_text.h"
+
 #include <algorithm>
 #include <map>
 
@@ -15,13 +17,6 @@ std::vector<std::string> splitColumns(const std::string& columns) {
         if (comma == std::string::npos) return names;
         start = comma + 1;
     }
-}
-
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const size_t last = text.find_last_not_of(" \t\r\n");
-    return text.substr(first, last - first + 1);
 }
 
 } // namespace
@@ -224,6 +219,6 @@ std::string searchGroupTitle(const SearchGroup& group) {
 std::string searchRowText(const SearchGroup& group, const SearchRow& row) {
     std::string text;
     for (size_t k = 0; k < group.headers.size() && k < row.values.size(); ++k)
-        text += (k ? "，" : "") + group.headers[k] + " " + trimmed(row.values[k]);
+        text += (k ? "，" : "") + group.headers[k] + " " + trimmedText(row.values[k]);
     return text;
 }

@@ -166,3 +166,10 @@ bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& 
     }
     return true;
 }
+
+std::string trimmedText(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    const size_t last = text.find_last_not_of(" \t\r\n");
+    return std::string(text.substr(first, last - first + 1));
+}

@@ -15,3 +15,7 @@ struct ParsedTable {
 // quotes, no quote inside a value, the same number of fields in every record.
 // On failure returns false and sets error to a text naming the record (1 = header).
 bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& error);
+
+// A stored value without the blanks (space, tab, CR, LF) around it: tables keep a trailing
+// blank after some values ("0.20 ").
+std::string trimmedText(std::string_view text);

@@ -1,12 +1,11 @@
 #include "export/table_text.h"
 
+#include "catalogue/catalogue_text.h"
+
 #include <QSaveFile>
 
 std::string spreadsheetCell(const std::string& cell) {
-    const auto first = cell.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) return {};
-    const auto last = cell.find_last_not_of(" \t\r\n");
-    return cell.substr(first, last - first + 1);
+    return trimmedText(cell);
 }
 
 QByteArray csvBytes(const TextRows& rows) {
