@@ -24,9 +24,7 @@ void RowTakeOff::follow() {
     auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
     if (!panel || !view || !view->selectionModel()) return;
     const SpecTableModel& model = *m_page->model();
-    std::vector<std::string> headers;
-    for (int k = 1; k < model.columnCount(); ++k)
-        headers.push_back(ui::fromQt(model.headerData(k, Qt::Horizontal).toString()));
+    const std::vector<std::string> headers = model.dataHeaders();
     const TakeOffColumns columns = takeOffColumns(headers);
     if (columns.basis == WeightBasis::None) {
         panel->clearPiece(model.rowCount() > 0 ? QStringLiteral("该标准没有重量列，不能计算用量。")
@@ -39,9 +37,7 @@ void RowTakeOff::follow() {
         panel->clearPiece(QStringLiteral("在规格表中选择一行，即可按长度和数量计算用量。"), true);
         return;
     }
-    std::vector<std::string> values;
-    for (int k = 1; k < model.columnCount(); ++k)
-        values.push_back(ui::fromQt(model.data(model.index(rows.first().row(), k)).toString()));
+    const std::vector<std::string> values = model.rowTexts(rows.first().row());
     const TakeOffBasis basis = takeOffBasis(columns, values);
     if (basis.basis == WeightBasis::None) {
         panel->clearPiece(QStringLiteral("该规格没有重量数值，不能计算用量。"), false);

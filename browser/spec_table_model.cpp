@@ -36,3 +36,18 @@ QVariant SpecTableModel::headerData(int section, Qt::Orientation orientation, in
     if (section == 0) return QStringLiteral("序号");
     return m_headers.value(section - 1);
 }
+
+std::vector<std::string> SpecTableModel::dataHeaders() const {
+    std::vector<std::string> headers;
+    for (const QString& header : m_headers)
+        headers.push_back(header.toStdString());
+    return headers;
+}
+
+std::vector<std::string> SpecTableModel::rowTexts(int row) const {
+    std::vector<std::string> texts;
+    if (row < 0 || row >= rowCount()) return texts;
+    for (int c = 0; c < dataColumnCount(); ++c)
+        texts.push_back(m_grid.cell(row + 1, c));
+    return texts;
+}

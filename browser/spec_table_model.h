@@ -24,6 +24,10 @@ class SpecTableModel : public QAbstractTableModel {
     int dataColumnCount() const { return static_cast<int>(m_headers.size()); }
     // The select's result as shown: row 0 the column names.
     const TextGrid& grid() const { return m_grid; }
+    // The display headers and one row's texts of the data columns (without "序号"), as
+    // the take-off and the export read the table on show.
+    std::vector<std::string> dataHeaders() const;
+    std::vector<std::string> rowTexts(int row) const;
 
   private:
     TextGrid m_grid;

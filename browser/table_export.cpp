@@ -31,13 +31,11 @@ TextRows TableExport::shownRows() {
         ui::showMessage(m_window, QStringLiteral("规格表中没有规格，没有可导出的内容。"));
         return {};
     }
-    TextRows rows(1);
-    for (int k = 1; k < model.columnCount(); ++k)
-        rows[0].push_back(ui::fromQt(model.headerData(k, Qt::Horizontal).toString()));
+    TextRows rows{model.dataHeaders()};
     for (int r = 0; r < model.rowCount(); ++r) {
-        std::vector<std::string> row;
-        for (int k = 1; k < model.columnCount(); ++k)
-            row.push_back(spreadsheetCell(ui::fromQt(model.data(model.index(r, k)).toString())));
+        std::vector<std::string> row = model.rowTexts(r);
+        for (std::string& cell : row)
+            cell = spreadsheetCell(cell);
         rows.push_back(std::move(row));
     }
     return rows;

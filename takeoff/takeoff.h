@@ -84,4 +84,4 @@ QString takeOffLine(const QString& standard, const QString& designation, const T
 // The designation of a row for that line: each column that names the piece (not its
 // weight, surface or cross-section area) — "HN200×100 200×100×5.5×8", "厚度 10 mm".
 QString designationFromHeaders(const std::vector<std::string>& headers,
-                       const std::vector<std::string>& values);
+                               const std::vector<std::string>& values);
