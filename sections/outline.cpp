@@ -135,6 +135,7 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
         const Point next = corners[(k + 1) % n].p;
         if (tangent[k] == 0) {
             points_.push_back(here);
+            arcFrom_.push_back(-1);
             continue;
         }
         const Point ein = unit(here - prev);
@@ -147,6 +148,8 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
         const Point centre = (t1 + (normal * side * r));
         points_.push_back(t1);
         points_.push_back(t2);
+        arcFrom_.push_back(static_cast<int>(arcs_.size()));
+        arcFrom_.push_back(-1);
         arcs_.push_back({centre, t1, t2, r, turn[k]});
     }
     moments_ = polygonMoments(points_);
@@ -176,6 +179,101 @@ double RoundedPolygon::extent(Point dir, Point origin) const {
         if (a <= arc.sweep) best = std::max(best, dot(dir, arc.centre + dir * arc.radius - origin));
     }
     return best;
+}
+
+namespace {
+
+// The part of the edge a → b (turned frame) where y ≥ c: ∫x dy and ∫xy dy, exact for a line.
+void edgeBeyond(Point a, Point b, double c, HalfMoments& h) {
+    if (a.y < c && b.y < c) return;
+    if (a.y < c) a = {a.x + (b.x - a.x) * (c - a.y) / (b.y - a.y), c};
+    if (b.y < c) b = {b.x + (a.x - b.x) * (c - b.y) / (a.y - b.y), c};
+    const double dy = b.y - a.y;
+    h.A += dy * (a.x + b.x) / 2;
+    h.S += dy * (2 * a.x * a.y + a.x * b.y + b.x * a.y + 2 * b.x * b.y) / 6;
+}
+
+// The same for the arc p(θ) = centre + R(cos θ, sin θ), θ from `from` through `sweep`, in
+// closed form: ∫x dy and ∫xy dy with dy = R cos θ dθ.
+void arcBeyond(Point m, double R, double from, double sweep, double c, HalfMoments& h) {
+    auto area = [&](double q) {
+        return m.x * R * std::sin(q) + R * R * (q / 2 + std::sin(2 * q) / 4);
+    };
+    auto first = [&](double q) {
+        const double s = std::sin(q), k = std::cos(q);
+        return R * (m.x * m.y * s + m.x * R * s * s / 2 + m.y * R * (q / 2 + std::sin(2 * q) / 4) -
+                    R * R * k * k * k / 3);
+    };
+    const double lo = std::min(from, from + sweep);
+    const double hi = std::max(from, from + sweep);
+    const double sense = sweep > 0 ? 1.0 : -1.0;
+    auto add = [&](double a, double b) {
+        if (!(b > a)) return;
+        h.A += sense * (area(b) - area(a));
+        h.S += sense * (first(b) - first(a));
+    };
+    const double s = (c - m.y) / R;
+    if (s <= -1) return add(lo, hi);
+    if (s >= 1) return;
+    // The circle lies at or above y = c for θ in [α, π − α] + 2πk.
+    const double alpha = std::asin(s);
+    constexpr double pi = std::numbers::pi;
+    for (int k = static_cast<int>(std::floor(lo / (2 * pi))) - 1;
+         k <= static_cast<int>(std::floor(hi / (2 * pi))) + 1; ++k)
+        add(std::max(lo, alpha + 2 * pi * k), std::min(hi, pi - alpha + 2 * pi * k));
+}
+
+} // namespace
+
+HalfMoments RoundedPolygon::beyond(Point dir, double c) const {
+    HalfMoments h;
+    if (!valid_) return h;
+    // y' = dir·p, x' = dir.y·x − dir.x·y: a rotation, so the outline keeps its sense.
+    auto turned = [dir](Point p) {
+        return Point{dir.y * p.x - dir.x * p.y, dir.x * p.x + dir.y * p.y};
+    };
+    const std::size_t n = points_.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (arcFrom_[i] < 0) {
+            edgeBeyond(turned(points_[i]), turned(points_[(i + 1) % n]), c, h);
+            continue;
+        }
+        const Arc& arc = arcs_[static_cast<std::size_t>(arcFrom_[i])];
+        const Point m = turned(arc.centre);
+        const Point start = turned(arc.from) - m;
+        arcBeyond(m, arc.radius, std::atan2(start.y, start.x), arc.sweep, c, h);
+    }
+    return h;
+}
+
+double plasticModulus(const RoundedPolygon& outer, const std::vector<const RoundedPolygon*>& holes,
+                      Point dir) {
+    if (!outer.valid()) return 0;
+    for (const RoundedPolygon* hole : holes)
+        if (!hole->valid()) return 0;
+    auto part = [&](double c) {
+        HalfMoments h = outer.beyond(dir, c);
+        for (const RoundedPolygon* hole : holes) {
+            const HalfMoments k = hole->beyond(dir, c);
+            h.A -= k.A;
+            h.S -= k.S;
+        }
+        return h;
+    };
+    const HalfMoments whole = part(-HUGE_VAL);
+    double lo = -outer.extent(dir * -1.0, {0, 0});
+    double hi = outer.extent(dir, {0, 0});
+    const double span = hi - lo;
+    // The area beyond c falls from A to 0 as c runs from lo to hi.
+    for (int i = 0; i < 200 && hi - lo > 1e-14 * span; ++i) {
+        const double mid = (lo + hi) / 2;
+        (part(mid).A > whole.A / 2 ? lo : hi) = mid;
+    }
+    // ∫|s − sp| dA is stationary in sp where the halves are equal, so the bisection's last
+    // step changes it only to second order.
+    const double sp = (lo + hi) / 2;
+    const HalfMoments up = part(sp);
+    return (up.S - sp * up.A) - ((whole.S - up.S) - sp * (whole.A - up.A));
 }
 
 } // namespace sections
