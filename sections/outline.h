@@ -68,6 +68,8 @@ struct Corner {
     double radius = 0; // 0: sharp
 };
 
+class HalfPlaneCut;
+
 class RoundedPolygon {
   public:
     // Corners in order around the outline, either sense. valid() is false when a corner's
@@ -86,6 +88,7 @@ class RoundedPolygon {
     HalfMoments beyond(Point dir, double c) const;
 
   private:
+    friend class HalfPlaneCut;
     struct Arc {
         Point centre;
         Point from; // tangent points, in the outline's counter-clockwise order
@@ -98,6 +101,31 @@ class RoundedPolygon {
     std::vector<int> arcFrom_; // per point: the arc starting there, or -1 (an edge starts)
     Moments moments_;
     bool valid_ = false;
+};
+
+// The outline's edges and arcs turned once so that s = dir·p is the second coordinate, for
+// many cuts square to one direction (the bisection for the plastic neutral axis).
+class HalfPlaneCut {
+  public:
+    HalfPlaneCut(const RoundedPolygon& shape, Point dir);
+    // As RoundedPolygon::beyond; S only when firstMoment is set.
+    HalfMoments beyond(double c, bool firstMoment = true) const;
+    // The smallest and largest s over the outline.
+    double low() const { return low_; }
+    double high() const { return high_; }
+
+  private:
+    struct Edge {
+        Point a, b;
+    };
+    struct Arc {
+        Point m;
+        double R, lo, hi, sense; // θ from lo to hi, sense −1 where the outline runs clockwise
+        HalfMoments whole;
+    };
+    std::vector<Edge> edges_;
+    std::vector<Arc> arcs_;
+    double low_ = 0, high_ = 0;
 };
 
 // Plastic section modulus ∫|s − sp| dA of `outer` less `holes` (s = dir·p, dir a unit vector):
