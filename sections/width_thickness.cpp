@@ -122,6 +122,13 @@ SectionPlates slopedIPlates(double h, double b, double d, double t, double r, do
     return {SectionPlates::Kind::IShape, (b - d) / 2, t, h0, d};
 }
 
+// Plates a caller filled in: every length the kind uses finite and positive.
+bool measurable(const SectionPlates& p) {
+    if (p.kind == SectionPlates::Kind::RoundTube)
+        return positive({p.flangeWidth, p.flangeThickness});
+    return positive({p.flangeWidth, p.flangeThickness, p.webDepth, p.webThickness});
+}
+
 } // namespace
 
 double epsilonK(SteelGrade grade) {
@@ -167,6 +174,7 @@ SectionPlates roundTubePlates(double D, double t) {
 }
 
 WidthThicknessGrade beamGrade(const SectionPlates& p, SteelGrade steel) {
+    if (!measurable(p)) return {};
     const double eps = epsilonK(steel);
     const double flange = p.flangeWidth / p.flangeThickness;
     const double web = p.webDepth / p.webThickness;
@@ -189,7 +197,7 @@ WidthThicknessGrade beamGrade(const SectionPlates& p, SteelGrade steel) {
 }
 
 WidthThicknessGrade beamColumnGrade(const SectionPlates& p, SteelGrade steel, double alpha0) {
-    if (!(alpha0 >= 0 && alpha0 <= 2)) return {};
+    if (!(alpha0 >= 0 && alpha0 <= 2) || !measurable(p)) return {};
     const double eps = epsilonK(steel);
     const double flange = p.flangeWidth / p.flangeThickness;
     const double web = p.webDepth / p.webThickness;

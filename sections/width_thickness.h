@@ -57,6 +57,7 @@ struct WidthThicknessGrade {
     double limit = 0;
 };
 
+// Plates with a length the kind uses not finite and positive are not covered either.
 // Beams (受弯构件(梁) rows). Where both plates reach the same grade, the one with the larger
 // ratio to its S1 limit governs.
 WidthThicknessGrade beamGrade(const SectionPlates& plates, SteelGrade steel);

@@ -180,8 +180,9 @@ void SectionPlastic::closedForm() {
              qPrintable(QString("%1 vs %2").arg(wp, 0, 'g', 12).arg(expected, 0, 'g', 12)));
 }
 
-// EN 10365 IPE and HE sections (h, b, tw, tf, r as their tables print them) and their printed
-// Wpl,y / Wpl,z, cm³: parallel flanges with root fillets, the hSection outline.
+// IPE and HE sections: h, b, tw, tf, r of EN 10365 (the DIN 1025-2, -3, -5 dimensions) and the
+// Wpl,y / Wpl,z (cm³) the European section tables print for them, each also derived above by
+// iWpy / iWpz. Parallel flanges with root fillets: the hSection outline.
 void SectionPlastic::europeanTables_data() {
     QTest::addColumn<QList<double>>("dims");
     QTest::addColumn<double>("wply");
@@ -420,6 +421,8 @@ void SectionPlastic::notCovered_data() {
         << sections::hSectionPlates(100, 100, 6, 10, 40) << rule;
     QTest::newRow("box wall half the width") << sections::boxPlates(100, 20, 10) << rule;
     QTest::newRow("tube wall half the diameter") << sections::roundTubePlates(20, 10) << 2.0;
+    QTest::newRow("plates filled in with no web thickness")
+        << SectionPlates{Kind::IShape, 50, 10, 300, 0} << rule;
 }
 
 void SectionPlastic::notCovered() {
