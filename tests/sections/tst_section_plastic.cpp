@@ -357,6 +357,9 @@ void SectionPlastic::gradeAtLimits_data() {
            {50 * q460 * q460, 70 * q460 * q460, 90 * q460 * q460, 100 * q460 * q460, inf});
     limits("Q235 beam I flange", iWithFlange, SteelGrade::Q235, beam, Plate::Flange,
            {9, 11, 13, 15, 20});
+    const double q420 = std::sqrt(235.0 / 420);
+    limits("Q420 beam box flange", boxWithFlange, SteelGrade::Q420, beam, Plate::Flange,
+           {25 * q420, 32 * q420, 37 * q420, 42 * q420, inf});
 }
 
 void SectionPlastic::gradeAtLimits() {
