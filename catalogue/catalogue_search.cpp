@@ -125,7 +125,7 @@ void CatalogueSearch::plan() const {
         standard.style =
             styleOf(db, tableName, standard.columns, subtypeId, standard.familyName, families);
         auto [it, added] = tableIndex.emplace(tableName, m_tables.size());
-        if (added) m_tables.push_back(Table{tableName, {}, {}, {}, {}});
+        if (added) m_tables.push_back(Table{tableName, {}, {}, {}, {}, {}});
         Table& table = m_tables[it->second];
         table.standards.push_back(m_standards.size());
         for (const std::string& column : standard.columns) {
@@ -157,33 +157,37 @@ int CatalogueSearch::positionOf(const Table& table, const std::string& subtypeId
 
 namespace {
 
-// Whether one of the columns contains the lower-case text bound to parameter n.
-std::string containsSql(const std::vector<std::string>& columns, int n) {
+// Whether one of the columns contains the lower-case text bound to parameter n. LIKE is
+// the faster; instr() is used where the text holds a "%" or "_", which it reads as
+// characters, or is too long for a LIKE pattern. Both ignore the case of A-Z only.
+std::string containsSql(const std::vector<std::string>& columns, int n, bool literal) {
+    const std::string parameter = "?" + std::to_string(n);
     std::string match;
-    for (const std::string& column : columns)
-        match += (match.empty() ? "" : " or ") + std::string("instr(lower(") + sqlName(column) +
-                 "), ?" + std::to_string(n) + ") > 0";
+    for (const std::string& column : columns) {
+        match += match.empty() ? "" : " or ";
+        match += literal ? "instr(lower(" + sqlName(column) + "), " + parameter + ") > 0"
+                         : sqlName(column) + " like '%' || " + parameter + " || '%'";
+    }
     return match;
 }
 
 // One statement over one spec table: the standard of each row decides which of its
 // columns are matched, against the keyword (?1) and the standard's own typed form of it
-// (?2, ?3, ... in the order of the standards), which is skipped where it is the keyword.
-// instr() rather than LIKE, so that "%" and "_" are only characters. The rowid comes along
-// so that the row can be found again in the standard's unfiltered table.
-std::string
-tableSql(const std::string& table, const std::vector<std::string>& columns,
-         const std::vector<std::pair<int, const std::vector<std::string>*>>& standards) {
+// (?2, ?3, ... in the order of the standards). The form is looked at only where it differs
+// from the keyword: a CASE, because AND and OR in a value evaluate both sides. The rowid
+// comes along so that the row can be found again in the standard's unfiltered table.
+std::string tableSql(const std::string& table, const std::vector<std::string>& columns,
+                     const std::vector<std::pair<int, const std::vector<std::string>*>>& standards,
+                     bool literal) {
     std::string list;
     for (const std::string& column : columns)
         list += ", " + sqlName(column);
     std::string cases;
     int form = 2;
     for (const auto& [subtypeId, shown] : standards) {
-        const std::string n = std::to_string(form);
         cases += " when SUBTYPEID=" + std::to_string(subtypeId) + " then (" +
-                 containsSql(*shown, 1) + " or (?" + n + " <> ?1 and (" +
-                 containsSql(*shown, form) + ")))";
+                 containsSql(*shown, 1, literal) + " or case when ?" + std::to_string(form) +
+                 " = ?1 then 0 else (" + containsSql(*shown, form, literal) + ") end)";
         ++form;
     }
     return "select SUBTYPEID, rowid" + list + " from " + sqlName(table) + " where case" + cases +
@@ -211,22 +215,31 @@ CatalogueSearchResult CatalogueSearch::search(const std::string& keyword) const 
     CatalogueDatabase& db = m_queries.database();
     std::vector<SearchGroup> groups(m_standards.size());
     const std::string lowered = asciiLowerText(keyword);
+    std::vector<std::string> forms;
+    bool literal = lowered.find_first_of("%_") != std::string::npos;
+    for (const Standard& standard : m_standards) {
+        forms.push_back(formParameter(keyword, standard.style));
+        literal = literal || forms.back().find_first_of("%_") != std::string::npos ||
+                  forms.back().size() > static_cast<size_t>(longestKeyword());
+    }
     for (Table& table : m_tables) {
         std::vector<std::string> parameters = {lowered};
         std::vector<std::pair<int, const std::vector<std::string>*>> standards;
         std::map<std::string, size_t> bySubtype;
         for (size_t index : table.standards) {
             standards.emplace_back(m_standards[index].subtypeId, &m_standards[index].columns);
-            parameters.push_back(formParameter(keyword, m_standards[index].style));
+            parameters.push_back(forms[index]);
             bySubtype.emplace(std::to_string(m_standards[index].subtypeId), index);
         }
-        if (table.sql.empty()) table.sql = tableSql(table.name, table.columns, standards);
+        std::string& sql = literal ? table.instrSql : table.likeSql;
+        if (sql.empty()) sql = tableSql(table.name, table.columns, standards, literal);
         bool ok = false;
-        const TextGrid grid = db.query(table.sql, &ok, nullptr, parameters);
+        const TextGrid grid = db.query(sql, &ok, nullptr, parameters);
         if (!ok) {
             // One standard naming a column its table lacks must not hide the others.
             for (size_t index : table.standards)
-                searchStandardAlone(table, m_standards[index], keyword, groups[index], result);
+                searchStandardAlone(table, m_standards[index], {lowered, forms[index]}, literal,
+                                    groups[index], result);
             continue;
         }
         for (int r = 1; r < grid.rowCount; ++r) {
@@ -262,12 +275,12 @@ CatalogueSearchResult CatalogueSearch::search(const std::string& keyword) const 
 }
 
 void CatalogueSearch::searchStandardAlone(const Table& table, const Standard& standard,
-                                          const std::string& keyword, SearchGroup& group,
-                                          CatalogueSearchResult& result) const {
+                                          const std::vector<std::string>& parameters, bool literal,
+                                          SearchGroup& group, CatalogueSearchResult& result) const {
     bool ok = false;
     const TextGrid grid = m_queries.database().query(
-        tableSql(table.name, standard.columns, {{standard.subtypeId, &standard.columns}}), &ok,
-        nullptr, {asciiLowerText(keyword), formParameter(keyword, standard.style)});
+        tableSql(table.name, standard.columns, {{standard.subtypeId, &standard.columns}}, literal),
+        &ok, nullptr, parameters);
     if (!ok) {
         result.failedStandards.push_back(standard.subtypeName);
         return;

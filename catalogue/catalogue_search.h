@@ -60,16 +60,18 @@ class CatalogueSearch {
         std::string name;
         std::vector<size_t> standards;    // indexes into m_standards
         std::vector<std::string> columns; // every column shown by one of its standards
-        std::string sql;                  // the one statement for the whole table
+        std::string likeSql;  // the one statement for the whole table, matching with LIKE
+        std::string instrSql; // the same with instr(), for "%" and "_" as characters
         std::map<std::string, std::vector<long long>> rowids; // per SUBTYPEID, ascending
     };
     static int positionOf(const Table& table, const std::string& subtypeId,
                           const std::string& rowid);
 
     void plan() const;
+    // parameters: the lower-case keyword and the standard's typed form of it.
     void searchStandardAlone(const Table& table, const Standard& standard,
-                             const std::string& keyword, SearchGroup& group,
-                             CatalogueSearchResult& result) const;
+                             const std::vector<std::string>& parameters, bool literal,
+                             SearchGroup& group, CatalogueSearchResult& result) const;
 
     const CatalogueQueries& m_queries;
     // Built on the first search, so start-up does not pay for it.

@@ -278,6 +278,9 @@ class TstCatalogueSearch : public QObject {
         const int longest = search.longestKeyword();
         QTest::newRow("empty") << QByteArray() << QStringLiteral("请先输入要搜索的关键字。");
         QTest::newRow("at the limit") << QByteArray(longest, 'x') << QString();
+        // Its typed form ("1×1×…") is longer than a LIKE pattern may be: still searched.
+        QTest::newRow("at the limit, longer typed form")
+            << QByteArray("1x").repeated(longest / 2) << QString();
         QTest::newRow("one byte over")
             << QByteArray(longest + 1, 'x')
             << QStringLiteral("关键字过长（%1 字节），最多 %2 字节，请缩短后再搜索。")
