@@ -216,7 +216,7 @@ class TestWeldPage : public QObject {
         f.window->weldPage()->copyProperties();
         QCOMPARE(QApplication::clipboard()->text(),
                  QStringLiteral("焊接-圆管 D=219 t=8 A=53.03 cm² I=2955 cm⁴ W=269.9 cm³ "
-                                "i=7.465 cm It=5911 cm⁴ Wt=539.8 cm³"));
+                                "i=7.465 cm It=5911 cm⁴ Wt=539.8 cm³ Wp=356.3 cm³"));
         // The balls have no section, and say so.
         openFamily(12);
         type("D", "219");
