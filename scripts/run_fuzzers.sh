@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the formula fuzzer straight from its sources and runs it for 60 seconds, starting
-# from the catalogue's formulas. Exits non-zero when the fuzzer finds anything; the input
-# that broke it is kept under ${FUZZ_ARTIFACTS:-/tmp/formula-fuzz}.
+# Builds the formula fuzzer and the weld field fuzzer straight from their sources and runs
+# each for FUZZ_SECONDS (60), the first starting from the catalogue's formulas. Exits
+# non-zero when a fuzzer finds anything; the input that broke it is kept under
+# ${FUZZ_ARTIFACTS:-/tmp/formula-fuzz}.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,8 +14,13 @@ mkdir -p "$work/corpus" "$artifacts"
 
 clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer \
   -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I. fuzz/formula_fuzzer.cpp weld/formula.cpp weld/text_helpers.cpp \
+  -I. fuzz/formula_fuzzer.cpp weld/formula.cpp weld/text_helpers.cpp catalogue/catalogue_text.cpp \
   -o "$work/formula_fuzzer"
+clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer -fPIC \
+  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
+  -I. $(pkg-config --cflags Qt6Core) fuzz/weld_field_fuzzer.cpp takeoff/takeoff.cpp \
+  weld/formula.cpp weld/text_helpers.cpp catalogue/catalogue_text.cpp \
+  $(pkg-config --libs Qt6Core) -o "$work/weld_field_fuzzer"
 
 # One seed per catalogue formula, with typical values for b and t.
 python3 - "$work/corpus" <<'PY'
@@ -41,5 +47,21 @@ if "$work/formula_fuzzer" -max_total_time="$seconds" -max_len=256 -timeout=10 \
 else
   cat "$log"
   echo "formula fuzzer: FAILED (inputs kept in $artifacts)"
+  exit 1
+fi
+
+mkdir -p "$work/fields"
+for seed in 300 12.5 "４+4" "1,5" "400)*1000+(1" "1e3" " 7850 " "0.0000002" "12abc"; do
+  printf '%s' "$seed" > "$work/fields/$(printf '%s' "$seed" | md5sum | cut -c1-8)"
+done
+log="$artifacts/field-fuzz.log"
+if "$work/weld_field_fuzzer" -max_total_time="$seconds" -max_len=512 -timeout=10 \
+  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/field-" "$work/fields" \
+  > "$log" 2>&1; then
+  tail -n 3 "$log"
+  echo "weld field fuzzer: nothing found"
+else
+  cat "$log"
+  echo "weld field fuzzer: FAILED (inputs kept in $artifacts)"
   exit 1
 fi

@@ -20,6 +20,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* dimensionProperty = "dimensionElement";
@@ -107,8 +109,7 @@ WeldPage::WeldPage(const CatalogueQueries& queries, QWidget* parent)
     m_calculate->setMinimumHeight(28);
     m_calculate->setDefault(true);
     connect(m_calculate, &QPushButton::clicked, this, &WeldPage::onCalculateClick);
-    // The take-off shares the row of the calculate button and puts its totals beside the
-    // results: the page has no height to spare at the minimum window size.
+    // The take-off shares the row of the calculate button, its totals under its fields.
     m_takeOff = ui::tagged(new TakeOffPanel, LayoutId::WeldTakeOff, QStringLiteral("用量计算"));
     auto* calculateRow = new QHBoxLayout;
     calculateRow->addWidget(m_calculate, 0, Qt::AlignTop);
@@ -116,7 +117,7 @@ WeldPage::WeldPage(const CatalogueQueries& queries, QWidget* parent)
     calculateRow->addWidget(m_takeOff, 1);
     right->addLayout(calculateRow);
     right->addLayout(buildResults());
-    right->addWidget(buildProperties(), 1);
+    right->addStretch(1);
     layout->addLayout(right, 1);
     clearResults();
 }
@@ -149,8 +150,8 @@ QLayout* WeldPage::buildFormulas() {
         grid->addWidget(m_formulaLines[r], r, 1);
     }
     // Whoever checks a result by hand needs the two names the drawing does not show.
-    auto* legend = new QLabel(QStringLiteral(
-        "式中尺寸以 mm 计；p 为密度，以 g/cm³（即 t/m³）计；l 为长度 1000 mm（按 1 米计）。"));
+    auto* legend = new QLabel(
+        QStringLiteral("式中 p：密度，g/cm³（即 t/m³）；l：长度 1000 mm，即按 1 米计；尺寸 mm。"));
     legend->setObjectName(QStringLiteral("formulaLegend"));
     legend->setWordWrap(true);
     legend->setStyleSheet(QStringLiteral("color: #6b7a8a; font-size: 11px;"));
@@ -205,7 +206,7 @@ QLayout* WeldPage::buildResults() {
         grid->addWidget(m_resultCaptions[r], r, 0);
         m_resultLines[r] = ui::valueLine(results[r], captions[r] + QStringLiteral("结果"),
                                          QStringLiteral("resultLine"));
-        m_resultLines[r]->setMinimumWidth(150);
+        m_resultLines[r]->setMinimumWidth(120);
         // Reachable with Tab, so a screen reader can read a result before copying it.
         m_resultLines[r]->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                                   Qt::TextSelectableByKeyboard);
@@ -213,13 +214,15 @@ QLayout* WeldPage::buildResults() {
         m_copyButtons[r] = ui::tagged(new QPushButton(QStringLiteral("复制")), copies[r],
                                       QStringLiteral("复制") + captions[r]);
         m_copyButtons[r]->setToolTip(QStringLiteral("复制%1结果到剪贴板").arg(captions[r]));
-        m_copyButtons[r]->setFixedHeight(24);
+        m_copyButtons[r]->setFixedHeight(22);
         QPushButton* copy = m_copyButtons[r];
         connect(copy, &QPushButton::clicked, this, [this, copy] { onCopyResultClick(copy); });
         grid->addWidget(copy, r, 2);
     }
-    grid->setColumnMinimumWidth(3, 12);
-    grid->addWidget(m_takeOff->takeTotals(Qt::Vertical), 0, 4, 3, 1, Qt::AlignTop);
+    grid->setColumnMinimumWidth(3, 8);
+    // The properties stand beside the results they belong to; the page has no height for
+    // them below at the minimum window size.
+    grid->addWidget(buildProperties(), 0, 4, 3, 1);
     grid->setColumnStretch(4, 1);
     return grid;
 }
@@ -234,7 +237,10 @@ QWidget* WeldPage::buildProperties() {
                        "#weldPropertiesNote { color: #4c5b6b; }"
                        "#weldPropertiesContent, QScrollArea { background: transparent; }"
                        "QLabel[propertyLine=\"true\"]:focus { background: #dde8f5; }"));
-    frame->setMinimumHeight(44);
+    frame->setMinimumWidth(200);
+    // As tall as the three result rows; more lines scroll, and the rows keep their height.
+    frame->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    frame->setMinimumHeight(40);
     auto* layout = new QVBoxLayout(frame);
     layout->setContentsMargins(6, 2, 4, 2);
     layout->setSpacing(1);
@@ -246,11 +252,11 @@ QWidget* WeldPage::buildProperties() {
     m_propertiesNote->setObjectName(QStringLiteral("weldPropertiesNote"));
     ui::makeValueLine(m_propertiesNote, QStringLiteral("截面特性说明"));
     m_propertiesNote->setWordWrap(true);
-    head->addWidget(m_propertiesNote, 1);
-    m_copyProperties = new QPushButton(QStringLiteral("复制截面特性"));
+    head->addStretch(1);
+    m_copyProperties = new QPushButton(QStringLiteral("复制"));
     m_copyProperties->setAccessibleName(QStringLiteral("复制截面特性"));
     m_copyProperties->setToolTip(QStringLiteral("把尺寸和截面特性复制为一行 (Ctrl+Shift+C)"));
-    m_copyProperties->setFixedHeight(22);
+    m_copyProperties->setFixedHeight(20);
     connect(m_copyProperties, &QPushButton::clicked, this, &WeldPage::copyProperties);
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, nullptr,
                                    nullptr, Qt::WidgetWithChildrenShortcut);
@@ -262,12 +268,16 @@ QWidget* WeldPage::buildProperties() {
     m_propertiesScroll->setFrameShape(QFrame::NoFrame);
     m_propertiesScroll->setWidgetResizable(true);
     m_propertiesScroll->setFocusPolicy(Qt::NoFocus);
+    m_propertiesScroll->setMinimumHeight(16);
     m_propertiesContent = new QWidget;
     m_propertiesContent->setObjectName(QStringLiteral("weldPropertiesContent"));
     m_propertiesGrid = new QGridLayout(m_propertiesContent);
     m_propertiesGrid->setContentsMargins(0, 0, 0, 0);
     m_propertiesGrid->setHorizontalSpacing(18);
     m_propertiesGrid->setVerticalSpacing(0);
+    // The note stands where the values go; inside the scroll area its wrapping does not
+    // make the frame taller than the results beside it.
+    m_propertiesGrid->addWidget(m_propertiesNote, 0, 0, 1, -1);
     m_propertiesScroll->setWidget(m_propertiesContent);
     layout->addWidget(m_propertiesScroll, 1);
     return frame;
@@ -432,9 +442,11 @@ void WeldPage::clearResults() {
     }
     qDeleteAll(m_propertyLines);
     m_propertyLines.clear();
+    m_propertiesContent->setMinimumHeight(0);
     m_propertiesLine.clear();
     m_copyProperties->setEnabled(false);
     m_propertiesNote->setText(QStringLiteral("输入尺寸并计算后显示。"));
+    m_propertiesNote->show();
     showTakeOff(nullptr);
 }
 
@@ -490,11 +502,12 @@ void WeldPage::showProperties(const WeldCalculation& result) {
         return;
     }
     m_propertiesNote->clear();
+    m_propertiesNote->hide();
     std::vector<ShownProperty> shown;
     for (const sections::Property& p : section.properties)
         shown.push_back({p.symbol, formatPropertyValue(p.value), p.unit});
-    // Four pairs a line where the page is wide enough, two where it is not.
-    const int perLine = width() >= 760 ? 4 : 3;
+    // As many pairs a line as the frame's width holds, at least two.
+    const int perLine = std::max(2, m_propertiesScroll->viewport()->width() / 115);
     for (std::size_t k = 0; k < shown.size(); ++k) {
         const ShownProperty& p = shown[k];
         QString text = ui::toQt(p.symbol) + QLatin1Char(' ') + ui::toQt(p.value);
@@ -506,10 +519,13 @@ void WeldPage::showProperties(const WeldCalculation& result) {
         const QString meaning = propertyMeaning(p.symbol);
         line->setAccessibleDescription(meaning);
         line->setToolTip(meaning);
-        m_propertiesGrid->addWidget(line, static_cast<int>(k) / perLine,
+        m_propertiesGrid->addWidget(line, 1 + static_cast<int>(k) / perLine,
                                     static_cast<int>(k) % perLine);
         m_propertyLines << line;
     }
+    // The lines scroll rather than squeeze: the content is as tall as its rows need.
+    m_propertiesGrid->activate();
+    m_propertiesContent->setMinimumHeight(m_propertiesGrid->sizeHint().height());
     m_propertiesLine = ui::toQt(
         formatCopiedProperties(ui::fromQt(m_title->text()), ui::fromQt(designation()), shown));
     m_copyProperties->setEnabled(true);

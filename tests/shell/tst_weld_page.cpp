@@ -217,6 +217,14 @@ class TestWeldPage : public QObject {
         QCOMPARE(QApplication::clipboard()->text(),
                  QStringLiteral("焊接-圆管 D=219 t=8 A=53.03 cm² I=2955 cm⁴ W=269.9 cm³ "
                                 "i=7.465 cm It=5911 cm⁴ Wt=539.8 cm³ Wp=356.3 cm³"));
+        // The take-off's line names the section by the numbers read and its material.
+        auto* takeOff = f.window->weldPage()->takeOff();
+        takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)->setText("6");
+        takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField)->setText("2");
+        takeOff->copyLine();
+        QVERIFY2(
+            QApplication::clipboard()->text().contains(QStringLiteral("D=219 t=8 钢材 7850 kg/m³")),
+            qPrintable(QApplication::clipboard()->text()));
         // The balls have no section, and say so.
         openFamily(12);
         type("D", "219");
