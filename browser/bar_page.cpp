@@ -62,7 +62,7 @@ void BarPage::showBarPage(QAbstractButton* button) {
     if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage)) weldPage->hide();
     if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage)) barPage->show();
 
-    const int familyId = button ? ui::userId(button) : 19;
+    const int familyId = button ? ui::userId(button) : startFamilyId;
     const std::string family = std::to_string(familyId);
 
     if (auto* drawing = ui::element<BarDrawing>(m_window, LayoutId::BarDrawing))
@@ -88,15 +88,16 @@ void BarPage::showBarPage(QAbstractButton* button) {
 }
 
 QAbstractButton* BarPage::createStandardButton(const std::string& id, const std::string& name) {
-    QToolButton* button = createSectionButton(name, std::atoi(id.c_str()) + 1000);
+    QToolButton* button =
+        createSectionButton(name, std::atoi(id.c_str()) + ui::standardUserIdOffset);
     button->setMinimumSize(50, 28);
-    m_standardButtons.addButton(button, std::atoi(id.c_str()) + 1000);
+    m_standardButtons.addButton(button, std::atoi(id.c_str()) + ui::standardUserIdOffset);
     ui::onActivated(button, [this, button] { onStandardClick(button); });
     return button;
 }
 
 void BarPage::onStandardClick(QAbstractButton* button) {
-    fillSpecTable(ui::userId(button) - 1000);
+    fillSpecTable(ui::userId(button) - ui::standardUserIdOffset);
 }
 
 void BarPage::onSearchClick() {
@@ -229,7 +230,7 @@ void BarPage::copySelectedRow() {
 }
 
 void BarPage::showStandardRow(int subtypeId, int position) {
-    if (QAbstractButton* button = m_standardButtons.button(subtypeId + 1000)) {
+    if (QAbstractButton* button = m_standardButtons.button(subtypeId + ui::standardUserIdOffset)) {
         const QSignalBlocker quiet(button); // the fill follows here, once
         button->setChecked(true);
     }

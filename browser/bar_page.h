@@ -17,7 +17,7 @@ class BarPage : public QObject {
   public:
     BarPage(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
 
-    // Shows the page for the family the button carries (family 19 without a button) and
+    // Shows the page for the family the button carries (the start family without a button) and
     // fills the table with the family's first standard.
     void showBarPage(QAbstractButton* button);
     void fillSpecTable(int subtypeId);

@@ -9,10 +9,6 @@ class QDateTime;
 // calendarLineText(QDateTime::currentDateTime()) once at start-up and
 // clockLineText(QDateTime::currentDateTime()) on every tick of its one-second clock timer.
 
-// The main window's timer that rewrites the clock line; ticks of other timers leave it alone.
-constexpr int kClockTimerId = 100;
-constexpr int kClockTimerIntervalMs = 1000;
-
 // "农历" + lunar date (with "【term】" on a solar-term day) + " 第N周 第M天 " + weekday name
 // of the default locale, e.g. "农历甲辰年(龙)四月初七 第20周 第135天 星期二".
 std::string calendarLineText(const QDateTime& now);

@@ -4,6 +4,9 @@
 
 #include <string>
 
+// The bar family the window opens with on a first start (H型钢), its first standard shown.
+inline constexpr int startFamilyId = 19;
+
 // The fixed questions the browser and the calculator ask the catalogue. Keys are the
 // decimal texts of ids (no leading zeros) or a family kind "0"/"1"; each operation builds
 // one statement from a fixed prefix, the key and a fixed suffix.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the formula fuzzer and the weld field fuzzer straight from their sources and runs
-# each for FUZZ_SECONDS (60), the first starting from the catalogue's formulas. Exits
+# Builds the formula fuzzer and the weld field fuzzer (CMake targets of a clang build with
+# HANDBOOK_FUZZ) and runs each for FUZZ_SECONDS (60), the first starting from the catalogue's formulas. Exits
 # non-zero when a fuzzer finds anything; the input that broke it is kept under
 # ${FUZZ_ARTIFACTS:-/tmp/formula-fuzz}.
 set -euo pipefail
@@ -12,15 +12,11 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/corpus" "$artifacts"
 
-clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I. fuzz/formula_fuzzer.cpp weld/formula.cpp weld/text_helpers.cpp catalogue/catalogue_text.cpp \
-  -o "$work/formula_fuzzer"
-clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer -fPIC \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -I. $(pkg-config --cflags Qt6Core) fuzz/weld_field_fuzzer.cpp takeoff/takeoff.cpp \
-  weld/formula.cpp weld/text_helpers.cpp catalogue/catalogue_text.cpp \
-  $(pkg-config --libs Qt6Core) -o "$work/weld_field_fuzzer"
+build="${FUZZ_BUILD_DIR:-build-fuzz}"
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+  -DCMAKE_CXX_COMPILER=clang++ -DHANDBOOK_FUZZ=ON -DBUILD_TESTING=OFF > /dev/null
+cmake --build "$build" --target formula_fuzzer weld_field_fuzzer > /dev/null
+cp "$build/fuzz/formula_fuzzer" "$build/fuzz/weld_field_fuzzer" "$work/"
 
 # One seed per catalogue formula, with typical values for b and t.
 python3 - "$work/corpus" <<'PY'

@@ -175,7 +175,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     m_barPage->showBarPage(nullptr);
     for (QAbstractButton* button : m_familyButtons.buttons()) {
         const QSignalBlocker quiet(button);
-        if (ui::userId(button) == 19) button->setChecked(true);
+        if (ui::userId(button) == startFamilyId) button->setChecked(true);
     }
 
     arrangeTabOrder();
@@ -455,7 +455,14 @@ QWidget* MainWindow::buildStatusStrip() {
     layout->addWidget(message, 1);
     layout->addWidget(textLine(LayoutId::CalendarLine, QStringLiteral("农历")));
     layout->addSpacing(16);
-    layout->addWidget(textLine(LayoutId::ClockLine, QStringLiteral("时间")));
+    auto* clock = textLine(LayoutId::ClockLine, QStringLiteral("时间"));
+    // A fixed width: a clock whose width followed its digits would lay out the whole window
+    // again every second.
+    clock->setFixedWidth(
+        clock->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) +
+        clock->fontMetrics().averageCharWidth());
+    clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    layout->addWidget(clock);
     return strip;
 }
 

@@ -64,6 +64,6 @@ class MainWindow : public QWidget {
     QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;
-    int m_barFamilyId = 19;       // the bar family last shown
-    bool m_opacityChosen = false; // the slider was moved, or a position was restored
+    int m_barFamilyId = startFamilyId; // the bar family last shown
+    bool m_opacityChosen = false;      // the slider was moved, or a position was restored
 };

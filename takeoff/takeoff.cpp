@@ -251,7 +251,7 @@ QString takeOffLine(const QString& standard, const QString& designation, const T
 }
 
 QString designationFromHeaders(const std::vector<std::string>& headers,
-                       const std::vector<std::string>& values) {
+                               const std::vector<std::string>& values) {
     QStringList parts;
     for (size_t k = 0; k < headers.size() && k < values.size(); ++k) {
         const QString value = QString::fromStdString(values[k]).trimmed();

@@ -22,6 +22,8 @@ template <typename T> T* element(const QWidget* root, LayoutId id) {
 }
 
 // The catalogue key a button carries: family id, subtype id + 1000, family id + 2000.
+inline constexpr int standardUserIdOffset = 1000;  // a standard button: subtype id + this
+inline constexpr int calculateUserIdOffset = 2000; // the calculate button: family id + this
 void setUserId(QObject* object, int id);
 int userId(const QObject* object);
 

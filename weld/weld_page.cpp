@@ -350,7 +350,7 @@ void WeldPage::showFamily(int familyId) {
     m_familyId = familyId;
     const std::string family = std::to_string(familyId);
     m_title->setText(QStringLiteral("焊接-") + ui::toQt(m_queries.familyName(family)));
-    ui::setUserId(m_calculate, familyId + 2000);
+    ui::setUserId(m_calculate, familyId + ui::calculateUserIdOffset);
 
     clearDimensions();
     clearResults();
