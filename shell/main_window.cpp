@@ -92,6 +92,8 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
         "#statusStrip { background: #e8edf4; border-top: 1px solid #c9d3df; }"
         "#standardName { font-size: 15px; font-weight: bold; color: #1d2b3a; }"
         "#remarkLine { color: #4c5b6b; }"
+        "#coverageLine { color: #8a5a00; background: #fdf6e3; border: 1px solid #ecd9a8;"
+        " padding: 3px 6px; }"
         "#weldTitle { font-size: 17px; font-weight: bold; color: #1d2b3a; }"
         "#drawingPanel { background: #14283c; }"
         "QLabel#resultLine { font-size: 15px; font-weight: bold; color: #0b5394; }"));
@@ -415,6 +417,13 @@ QWidget* MainWindow::buildBarPage() {
     auto* tableArea = tagged(new QWidget, LayoutId::BarTableArea);
     auto* tableLayout = new QVBoxLayout(tableArea);
     tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->setSpacing(2);
+    // Over a table that holds only part of its standard, lest it pass for the whole.
+    auto* coverage = textLine(LayoutId::CoverageLine, QStringLiteral("收录情况"),
+                              QStringLiteral("coverageLine"));
+    coverage->setWordWrap(true);
+    coverage->hide();
+    tableLayout->addWidget(coverage);
     auto* view = tagged(new QTableView, LayoutId::SpecTableView, QStringLiteral("规格表"));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
