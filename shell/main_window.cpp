@@ -139,7 +139,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
             &MainWindow::openStandardRow);
 
     m_rowTakeOff = new RowTakeOff(this, m_barPage, this);
-    m_tableExport = new TableExport(this, m_barPage, this);
+    m_tableExport = new TableExport(this, m_barPage, m_allStandardsSearch, this);
     connect(ui::element<QPushButton>(this, LayoutId::ExportButton), &QPushButton::clicked,
             m_tableExport, &TableExport::chooseFileAndExport);
     // The table's context menu; Ctrl+Shift+A copies the whole table from anywhere on the
@@ -154,6 +154,11 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     auto* exportTable = new QAction(QStringLiteral("导出…"), view);
     connect(exportTable, &QAction::triggered, m_tableExport, &TableExport::chooseFileAndExport);
     view->addActions({copyRow, copyTable, exportTable});
+    // Greyed out, with the reason, wherever there is nothing to export.
+    m_tableExport->setExportControls({element(LayoutId::ExportButton), exportTable});
+    connect(m_barPage, &BarPage::tableFilled, m_tableExport, &TableExport::updateAvailability);
+    connect(m_allStandardsSearch, &AllStandardsSearch::viewSwitched, m_tableExport,
+            &TableExport::updateAvailability);
     element(LayoutId::BarPage)->addAction(copyTable);
 
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
