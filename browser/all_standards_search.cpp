@@ -3,6 +3,7 @@
 #include "ui/ui_toolkit.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTreeView>
@@ -33,7 +34,7 @@ bool AllStandardsSearch::resultsShown() const {
 void AllStandardsSearch::run() {
     auto* box = ui::element<QLineEdit>(m_window, LayoutId::SearchBox);
     const std::string keyword = box ? ui::fromQt(box->text()) : std::string();
-    const CatalogueSearchResult result = m_search.search(keyword);
+    CatalogueSearchResult result = m_search.search(keyword);
     if (!result.refusal.empty()) {
         ui::showMessage(m_window, ui::toQt(result.refusal));
         return;
@@ -77,17 +78,25 @@ void AllStandardsSearch::run() {
     ui::showMessage(m_window, message);
 
     if (auto* table = ui::elementById(m_window, LayoutId::SpecTableView)) table->hide();
+    // The coverage line speaks of the table, which the results now replace.
+    if (auto* coverage = ui::elementById(m_window, LayoutId::CoverageLine)) coverage->hide();
     if (auto* results = ui::element<QTreeView>(m_window, LayoutId::SearchResultsView)) {
         results->show();
         results->expandAll();
         results->setCurrentIndex(m_model.index(0, 0));
         results->scrollToTop();
     }
+    m_listed = std::move(result);
+    m_listedKeyword = keyword;
+    emit viewSwitched();
 }
 
 void AllStandardsSearch::showTable() {
     if (auto* results = ui::elementById(m_window, LayoutId::SearchResultsView)) results->hide();
     if (auto* table = ui::elementById(m_window, LayoutId::SpecTableView)) table->show();
+    if (auto* coverage = ui::element<QLabel>(m_window, LayoutId::CoverageLine))
+        coverage->setVisible(!coverage->text().isEmpty());
+    emit viewSwitched();
 }
 
 void AllStandardsSearch::onActivated(const QModelIndex& index) {

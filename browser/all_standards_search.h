@@ -26,9 +26,14 @@ class AllStandardsSearch : public QObject {
     void showTable();
     bool resultsShown() const;
     QStandardItemModel* model() { return &m_model; }
+    // The search the listed results come from, for the export.
+    const CatalogueSearchResult& listedResult() const { return m_listed; }
+    const std::string& listedKeyword() const { return m_listedKeyword; }
 
   signals:
     void openRequested(int familyId, int subtypeId, int position);
+    // The results or the spec table took the place of the other, or new results are listed.
+    void viewSwitched();
 
   private:
     void onActivated(const QModelIndex& index);
@@ -36,4 +41,6 @@ class AllStandardsSearch : public QObject {
     QWidget* m_window;
     CatalogueSearch m_search;
     QStandardItemModel m_model;
+    CatalogueSearchResult m_listed;
+    std::string m_listedKeyword;
 };

@@ -1,6 +1,7 @@
 #include "browser/bar_page.h"
 
 #include "browser/bar_drawing.h"
+#include "browser/column_widths.h"
 #include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
 #include "browser/flow_layout.h"
@@ -12,6 +13,7 @@
 #include "weld/text_helpers.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -39,6 +41,8 @@ BarPage::BarPage(QWidget* window, const CatalogueQueries& queries, QObject* pare
     m_standardButtons.setExclusive(true);
     if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView)) {
         view->setModel(&m_model);
+        // The columns follow the width on show.
+        view->viewport()->installEventFilter(this);
         m_emptyNotice = new EmptyTableNotice(view->viewport());
         if (auto* panel =
                 ui::element<SectionPropertiesPanel>(window, LayoutId::SectionPropertiesPanel)) {
@@ -148,10 +152,11 @@ void BarPage::fillSpecTable(int subtypeId) {
     m_model.setGrid(grid, headers);
 
     showEmptyNotice(subtypeId, search, grid.rowCount <= 1);
+    showCoverageLine(subtypeId);
     if (auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView)) {
-        view->setColumnWidth(0, 40);
         // 100 px per column, wider where a value would otherwise be cut: the longest text
         // of a column decides, measured once rather than per row.
+        m_neededWidths.assign(1, 40);
         const QFontMetrics metrics(view->font());
         for (int k = 1; k < m_model.columnCount(); ++k) {
             size_t longest = 0;
@@ -164,11 +169,33 @@ void BarPage::fillSpecTable(int subtypeId) {
                 }
             }
             const int needed = widest ? metrics.horizontalAdvance(ui::toQt(*widest)) + 16 : 0;
-            view->setColumnWidth(k, std::max(100, needed));
+            m_neededWidths.push_back(std::max(100, needed));
         }
+        fitColumns();
         view->scrollToTop();
     }
     emit tableFilled(subtypeId);
+}
+
+void BarPage::fitColumns() {
+    auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
+    if (!view || static_cast<int>(m_neededWidths.size()) != m_model.columnCount()) return;
+    // The serial column keeps its width; the designation takes two shares of what is left.
+    std::vector<int> weights(m_neededWidths.size(), 1);
+    weights[0] = 0;
+    if (weights.size() > 1) weights[1] = 2;
+    const std::vector<int> widths =
+        sharedColumnWidths(m_neededWidths, weights, view->viewport()->width());
+    for (size_t k = 0; k < widths.size(); ++k)
+        view->setColumnWidth(static_cast<int>(k), widths[k]);
+}
+
+bool BarPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
+        if (view && watched == view->viewport()) fitColumns();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void BarPage::showEmptyNotice(int subtypeId, bool search, bool empty) {
@@ -196,6 +223,25 @@ void BarPage::showEmptyNotice(int subtypeId, bool search, bool empty) {
     m_emptyNotice->showNotice(ui::toQt(emptyStandardNotice(name, weldName)),
                               ui::toQt(weldFamilyLinkText(weldName)),
                               [this, weldId] { openWeldFamily(weldId); });
+}
+
+void BarPage::showCoverageLine(int subtypeId) {
+    auto* line = ui::element<QLabel>(m_window, LayoutId::CoverageLine);
+    if (!line) return;
+    // An empty standard has its own notice; the line speaks of tables with rows only.
+    const std::optional<PartialCoverage> coverage = partialCoverageOf(subtypeId);
+    if (!coverage || coverage->rows == 0) {
+        line->clear();
+        line->hide();
+        return;
+    }
+    line->setText(ui::toQt(partialCoverageNotice(*coverage)));
+    line->show();
+}
+
+QString BarPage::coverageNotice() const {
+    auto* line = ui::element<QLabel>(m_window, LayoutId::CoverageLine);
+    return line && !line->isHidden() ? line->text() : QString();
 }
 
 void BarPage::openWeldFamily(int weldFamilyId) {

@@ -37,14 +37,22 @@ class BarPage : public QObject {
     QString emptyNotice() const;
     // The notice's box inside the table's viewport; empty while no notice is shown.
     QRect emptyNoticeGeometry() const;
+    // The line over a table that holds only part of its standard, or the empty text.
+    QString coverageNotice() const;
 
   signals:
     void tableFilled(int subtypeId);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::string readSearchKeyword();
     QAbstractButton* createStandardButton(const std::string& id, const std::string& name);
     void showEmptyNotice(int subtypeId, bool search, bool empty);
+    void showCoverageLine(int subtypeId);
+    // Shares the table's width out among the columns (column_widths.h).
+    void fitColumns();
     void openWeldFamily(int weldFamilyId);
 
     QWidget* m_window;
@@ -55,4 +63,5 @@ class BarPage : public QObject {
     bool m_searchRequested = false;
     std::string m_shownKeyword;
     EmptyTableNotice* m_emptyNotice = nullptr;
+    std::vector<int> m_neededWidths; // per column of the table on show, serial column first
 };

@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
   qt6-base-dev qt6-declarative-dev qt6-svg-dev qt6-base-dev-tools
   libgl-dev libegl-dev libxkbcommon-dev libvulkan-dev
-  qt6-qpa-plugins libqt6svg6 qml6-module-qtqml
+  qt6-qpa-plugins libqt6svg6 qml6-module-qtqml qt6-translations-l10n
   libsqlite3-dev liberfa-dev
   python3 fonts-noto-cjk xvfb x11-utils imagemagick xdotool
 )

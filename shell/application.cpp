@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QSettings>
+#include <QTranslator>
 #include <future>
 
 void installFontFallbacks() {
@@ -27,6 +29,20 @@ void installFontFallbacks() {
     QApplication::setFont(font);
 }
 
+bool installQtTranslations(QCoreApplication& app) {
+    // The window speaks Chinese whatever the system's language, so Qt's own texts (dialog
+    // buttons, the file dialog, its error strings) are taken in Chinese too. A missing file
+    // leaves them in English; the program works the same.
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        !QCoreApplication::installTranslator(translator)) {
+        delete translator;
+        return false;
+    }
+    return true;
+}
+
 int runApplication(QApplication& app) {
     // The catalogue builds on the second core while the fonts load here. Only after the
     // application exists: Qt takes the first thread that touches it for the main thread.
@@ -37,6 +53,8 @@ int runApplication(QApplication& app) {
     app.setDesktopFileName(QStringLiteral("steel-handbook"));
     app.setWindowIcon(loadIcon(QStringLiteral("/Image/app.png"), QSize(256, 256)));
     installFontFallbacks();
+    // Before any widget exists, so none has to be told of a language change.
+    installQtTranslations(app);
     // Loading the font database takes as long as the catalogue; it runs meanwhile here.
     (void)QFontMetrics(QApplication::font()).height();
 

@@ -92,6 +92,8 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
         "#statusStrip { background: #e8edf4; border-top: 1px solid #c9d3df; }"
         "#standardName { font-size: 15px; font-weight: bold; color: #1d2b3a; }"
         "#remarkLine { color: #4c5b6b; }"
+        "#coverageLine { color: #8a5a00; background: #fdf6e3; border: 1px solid #ecd9a8;"
+        " padding: 3px 6px; }"
         "#weldTitle { font-size: 17px; font-weight: bold; color: #1d2b3a; }"
         "#drawingPanel { background: #14283c; }"
         "QLabel#resultLine { font-size: 15px; font-weight: bold; color: #0b5394; }"));
@@ -137,7 +139,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
             &MainWindow::openStandardRow);
 
     m_rowTakeOff = new RowTakeOff(this, m_barPage, this);
-    m_tableExport = new TableExport(this, m_barPage, this);
+    m_tableExport = new TableExport(this, m_barPage, m_allStandardsSearch, this);
     connect(ui::element<QPushButton>(this, LayoutId::ExportButton), &QPushButton::clicked,
             m_tableExport, &TableExport::chooseFileAndExport);
     // The table's context menu; Ctrl+Shift+A copies the whole table from anywhere on the
@@ -152,6 +154,11 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     auto* exportTable = new QAction(QStringLiteral("导出…"), view);
     connect(exportTable, &QAction::triggered, m_tableExport, &TableExport::chooseFileAndExport);
     view->addActions({copyRow, copyTable, exportTable});
+    // Greyed out, with the reason, wherever there is nothing to export.
+    m_tableExport->setExportControls({element(LayoutId::ExportButton), exportTable});
+    connect(m_barPage, &BarPage::tableFilled, m_tableExport, &TableExport::updateAvailability);
+    connect(m_allStandardsSearch, &AllStandardsSearch::viewSwitched, m_tableExport,
+            &TableExport::updateAvailability);
     element(LayoutId::BarPage)->addAction(copyTable);
 
     auto* slider = ui::element<QSlider>(this, LayoutId::TransparencySlider);
@@ -415,6 +422,13 @@ QWidget* MainWindow::buildBarPage() {
     auto* tableArea = tagged(new QWidget, LayoutId::BarTableArea);
     auto* tableLayout = new QVBoxLayout(tableArea);
     tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->setSpacing(2);
+    // Over a table that holds only part of its standard, lest it pass for the whole.
+    auto* coverage = textLine(LayoutId::CoverageLine, QStringLiteral("收录情况"),
+                              QStringLiteral("coverageLine"));
+    coverage->setWordWrap(true);
+    coverage->hide();
+    tableLayout->addWidget(coverage);
     auto* view = tagged(new QTableView, LayoutId::SpecTableView, QStringLiteral("规格表"));
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);

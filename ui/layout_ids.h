@@ -39,6 +39,7 @@ enum class LayoutId : int {
     CopySurfaceButton = 35,  // button
     EmptyTableNotice = 40,   // text over an empty spec table: why it is empty
     WeldFamilyLink = 41,     // button under that text: opens the weld family of like shape
+    CoverageLine = 42,       // text over a partial spec table: how much of the standard it holds
     // Section properties of the selected row, in the bar page's left column.
     SectionPropertiesPanel = 50,      // focusable frame "截面特性" with the lines below
     SectionPropertiesTitle = 51,      // text: "截面特性" and the row's designation

@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
+#include <numeric>
 
 class TestBarPage : public QObject {
     Q_OBJECT
@@ -76,9 +78,13 @@ class TestBarPage : public QObject {
         openFamily(25);
         openStandard(42);
         QCOMPARE(headers(), QStringList({"序号", "厚度(mm)", "重量(kg/m2)"}));
+        // The columns fill the table's width (sharedColumnWidths), the thickness taking the
+        // larger share: no longer 100 px each.
         QCOMPARE(view()->columnWidth(0), 40);
-        QCOMPARE(view()->columnWidth(1), 100);
-        QCOMPARE(view()->columnWidth(2), 100);
+        QVERIFY(view()->columnWidth(1) > view()->columnWidth(2));
+        QVERIFY(view()->columnWidth(2) >= 100);
+        QCOMPARE(view()->columnWidth(0) + view()->columnWidth(1) + view()->columnWidth(2),
+                 view()->viewport()->width());
         QCOMPARE(column(1).value(0), QStringLiteral("0.20 "));
     }
 
@@ -270,6 +276,108 @@ class TestBarPage : public QObject {
             QCOMPARE(notice.left(), 0);
             QCOMPARE(notice.width(), view()->viewport()->width());
         }
+    }
+
+    void columnsShareTheWidth_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("subtype");
+        QTest::newRow("H sections, long details") << 19 << 79;
+        QTest::newRow("plates, two columns") << 25 << 42;
+        QTest::newRow("flat bars, many rows") << 31 << 68;
+        QTest::newRow("flat-oval tubes, six columns") << 32 << 76;
+    }
+    void columnsShareTheWidth() {
+        QFETCH(int, family);
+        QFETCH(int, subtype);
+        openFamily(family);
+        openStandard(subtype);
+        QVERIFY(model()->rowCount() > 0);
+        auto widths = [this] {
+            QList<int> w;
+            for (int c = 0; c < model()->columnCount(); ++c)
+                w << view()->columnWidth(c);
+            return w;
+        };
+        auto sum = [](const QList<int>& w) { return std::accumulate(w.begin(), w.end(), 0); };
+        // The longest designation, as the table draws it, with the cell's margins.
+        int designation = 0;
+        for (const QString& text : column(1))
+            designation = std::max(designation, view()->fontMetrics().horizontalAdvance(text));
+
+        f.window->resize(1400, 900);
+        QCoreApplication::processEvents();
+        const QList<int> wide = widths();
+        QCOMPARE(sum(wide), view()->viewport()->width()); // no empty band on the right
+        QVERIFY(!view()->horizontalScrollBar()->isVisible());
+        QCOMPARE(wide[0], 40);
+        for (int c = 2; c < wide.size(); ++c)
+            QVERIFY2(wide[1] >= wide[c], qPrintable(QString::number(c)));
+
+        // At the smallest window nothing is cut: the columns keep what their texts need and
+        // the table scrolls sideways rather than squeeze them.
+        f.window->resize(900, 590);
+        QCoreApplication::processEvents();
+        const QList<int> narrow = widths();
+        QVERIFY(sum(narrow) >= view()->viewport()->width());
+        QVERIFY(narrow[1] >= designation + 8);
+        for (int c = 1; c < narrow.size(); ++c) {
+            QVERIFY(narrow[c] >= 100);
+            QVERIFY(narrow[c] <= wide[c]);
+        }
+
+        f.window->resize(1100, 700);
+        QCoreApplication::processEvents();
+    }
+
+    void coverageLineOverPartialTables_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("line"); // empty: no line
+        QTest::newRow("partial transcription")
+            << 22 << 26
+            << "本表仅收入 60 种规格（部分转录）：所据资料只到 口60×5，更大的规格尚未收入。";
+        QTest::newRow("one carried record")
+            << 33 << 77
+            << "本表仅收入 1 种规格（沿用原有记录）：各直径的长度系列和每千套重量尚未收入。";
+        QTest::newRow("complete") << 19 << 79 << "";
+        QTest::newRow("complete, same family as a partial one") << 22 << 28 << "";
+    }
+    void coverageLineOverPartialTables() {
+        QFETCH(int, family);
+        QFETCH(int, subtype);
+        QFETCH(QString, line);
+        openFamily(family);
+        openStandard(subtype);
+        QVERIFY(model()->rowCount() > 0);
+        QCOMPARE(f.window->barPage()->coverageNotice(), line);
+        auto* label = f.at<QLabel>(LayoutId::CoverageLine);
+        QCOMPARE(label->isVisible(), !line.isEmpty());
+        // It stands above the table, and the table keeps its rows in view under it.
+        if (!line.isEmpty()) QVERIFY(label->geometry().bottom() < view()->geometry().top());
+        QCOMPARE(f.window->barPage()->emptyNotice(), QString());
+        // The standard's button looks like any other with rows.
+        QVERIFY(!f.buttonWithUserId(LayoutId::StandardsBar, subtype + 1000)
+                     ->property("noData")
+                     .toBool());
+        // A search keeps the line: the found rows come from the same partial table.
+        search(QStringLiteral("no such size"));
+        QCOMPARE(f.window->barPage()->coverageNotice(), line);
+        openStandard(subtype);
+    }
+
+    void emptyStandardKeepsItsOwnNotice() {
+        if (!openEmptyStandard(19, 30)) QSKIP("the standard has rows now");
+        QVERIFY(f.window->barPage()->emptyNotice().startsWith(
+            QStringLiteral("本手册尚未收入「超厚超重H型钢」的规格表")));
+        QCOMPARE(f.window->barPage()->coverageNotice(), QString());
+        QVERIFY(!f.at<QLabel>(LayoutId::CoverageLine)->isVisible());
+        // From a partial standard to an empty one the line goes.
+        openFamily(22);
+        openStandard(26);
+        QVERIFY(!f.window->barPage()->coverageNotice().isEmpty());
+        openFamily(19);
+        openStandard(30);
+        QCOMPARE(f.window->barPage()->coverageNotice(), QString());
     }
 
     void emptyStandardSaysWhatItIs_data() {

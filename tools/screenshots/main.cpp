@@ -51,6 +51,7 @@ void save(QWidget* window, const QString& file) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     installFontFallbacks();
+    installQtTranslations(app);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(out);
 
