@@ -473,6 +473,14 @@ const std::vector<ShownName>& shownNames(const SectionMapping& mapping) {
         {"Wy", "Wy", "绕弱轴 y"}, {"It", "It", "扭转惯性矩 It（薄壁公式）"},
         {"Wt", "Wt", hollowWt},   {"Wpx", "Wpx", "绕 x 轴"},
         {"Wpy", "Wpy", "绕 y 轴"}};
+    // A flat oval has no corners: its Wt is the thin-wall value, without the corner remark.
+    static const std::vector<ShownName> flatOval = [] {
+        std::vector<ShownName> names = closed;
+        for (ShownName& name : names)
+            if (std::string(name.internal) == "Wt")
+                name.about = "抗扭截面模量 Wt：薄壁公式的名义值";
+        return names;
+    }();
     static const std::vector<ShownName> squareBar = {
         {"A", "A", "截面面积"},
         {"I", "I", "绕平行于边的形心轴"},
@@ -536,8 +544,9 @@ const std::vector<ShownName>& shownNames(const SectionMapping& mapping) {
     case S::SquareTube:
         return mapping.corner == CornerRule::Gb50018 ? squareHollowGb50018 : squareHollow;
     case S::RectangularTube:
-    case S::FlatOvalTube:
         return closed;
+    case S::FlatOvalTube:
+        return flatOval;
     case S::SquareBar:
         return squareBar;
     case S::HexagonBar:
