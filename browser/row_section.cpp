@@ -93,7 +93,9 @@ const std::vector<SectionMapping>& sectionMappings() {
         {22, S::RoundBar, diameter},
         {23, S::RoundBar, diameter},
         {24, S::RoundBar, diameter},
-        {25, S::SquareTube, squareTube},
+        // Its one row's printed area (口12×0.8, 0.348) fits the cold-drawn corner 1.5t, not
+        // GB/T 6728's 2t (0.342).
+        {25, S::SquareTube, squareTube, CornerRule::ColdDrawn},
         {26, S::SquareTube, squareTube, CornerRule::ColdDrawn},
         {27, S::SquareTube, squareTube, CornerRule::Gb50018},
         {28, S::SquareTube, squareTube},
@@ -284,15 +286,422 @@ sections::SectionResult compute(const SectionMapping& mapping, const std::vector
     return {};
 }
 
+std::string railDescription(const std::string& symbol);
+
 RowSectionProperties tabledRail(const std::string& designationText) {
     RowSectionProperties shown;
     const std::string key = trimmedText(designationText);
     for (const TabledProperty& p : railProperties) {
-        if (key == p.designation) shown.properties.push_back({p.symbol, p.value, p.unit});
+        if (key == p.designation)
+            shown.properties.push_back({p.symbol, p.value, p.unit, railDescription(p.symbol)});
     }
     // A rail's properties are read off its source, not computed: without printed ones the rail
     // has no model to compute them from, which is what the note says.
     if (shown.properties.empty()) shown.note = noSectionModelNote;
+    return shown;
+}
+
+// How a shape's table names the library's properties. `about` is the axis in words, or for
+// a property without axis its whole description. A property of the library that a family's
+// table has no place for is not shown (the unequal angle's major principal axis: GB/T 706
+// prints only the minor one).
+struct ShownName {
+    const char* internal;
+    const char* shown;
+    const char* about;
+};
+
+const char* const hollowWt = "抗扭截面模量 Wt：GB/T 6728、EN 10219 的名义值（薄壁公式）；"
+                             "内角处的剪应力比 T/Wt 高约 4–37 %";
+
+const std::vector<ShownName>& shownNames(const SectionMapping& mapping) {
+    using S = SectionShape;
+    static const std::vector<ShownName> ibeam = {
+        {"A", "A", "截面面积"},   {"Ix", "Ix", "绕强轴 x"},  {"Iy", "Iy", "绕弱轴 y"},
+        {"ix", "ix", "绕强轴 x"}, {"iy", "iy", "绕弱轴 y"},  {"Wx", "Wx", "绕强轴 x"},
+        {"Wy", "Wy", "绕弱轴 y"}, {"Wpx", "Wpx", "绕 x 轴"}, {"Wpy", "Wpy", "绕 y 轴"}};
+    // GB/T 706 prints the smaller Wy (at the flange tips); the larger follows it (YB 164-63
+    // prints both).
+    static const std::vector<ShownName> channel = {
+        {"A", "A", "截面面积"},
+        {"Ix", "Ix", "绕强轴 x"},
+        {"Iy", "Iy", "绕弱轴 y（过形心）"},
+        {"Iy1", "Iy1", "绕腹板背面的 y1 轴"},
+        {"ix", "ix", "绕强轴 x"},
+        {"iy", "iy", "绕弱轴 y"},
+        {"Wx", "Wx", "绕强轴 x"},
+        {"Wymin", "Wy", "绕弱轴 y，取腿端（较小值）"},
+        {"Wymax", "Wymax", "绕弱轴 y，取腹板背面（较大值）"},
+        {"z0", "z0", "形心到腹板背面的距离 z0"},
+        {"Wpx", "Wpx", "绕 x 轴"},
+        {"Wpy", "Wpy", "绕 y 轴"}};
+    // GB/T 706: x along a leg, x0 / y0 the major and minor principal axes, Wx the smaller.
+    static const std::vector<ShownName> equalAngle = {
+        {"A", "A", "截面面积"},
+        {"Ix", "Ix", "绕平行于肢的形心轴 x"},
+        {"Ix1", "Ix1", "绕肢背的 x1 轴"},
+        {"Iu", "Ix0", "绕最大主轴 x0"},
+        {"Iv", "Iy0", "绕最小主轴 y0"},
+        {"ix", "ix", "绕平行于肢的形心轴 x"},
+        {"iu", "ix0", "绕最大主轴 x0"},
+        {"iv", "iy0", "绕最小主轴 y0"},
+        {"Wxmin", "Wx", "绕 x 轴，取肢尖（较小值）"},
+        {"Wxmax", "Wxmax", "绕 x 轴，取肢背（较大值，GB/T 706 不列）"},
+        {"Wu", "Wx0", "绕最大主轴 x0"},
+        {"Wv", "Wy0", "绕最小主轴 y0"},
+        {"z0", "z0", "形心到肢背的距离 z0"},
+        {"Wpx", "Wpx", "绕 x 轴（与 y 轴相同）"}};
+    // GB/T 706: x parallel to the short leg, y to the long one, u the minor principal axis.
+    static const std::vector<ShownName> unequalAngle = {
+        {"A", "A", "截面面积"},
+        {"Ix", "Ix", "绕 x 轴（平行于短肢）"},
+        {"Ix1", "Ix1", "绕短肢背的 x1 轴"},
+        {"Iy", "Iy", "绕 y 轴（平行于长肢）"},
+        {"Iy1", "Iy1", "绕长肢背的 y1 轴"},
+        {"Iv", "Iu", "绕最小主轴 u"},
+        {"ix", "ix", "绕 x 轴（平行于短肢）"},
+        {"iy", "iy", "绕 y 轴（平行于长肢）"},
+        {"iv", "iu", "绕最小主轴 u"},
+        {"Wxmin", "Wx", "绕 x 轴，取肢尖（较小值）"},
+        {"Wxmax", "Wxmax", "绕 x 轴，取肢背（较大值，GB/T 706 不列）"},
+        {"Wymin", "Wy", "绕 y 轴，取肢尖（较小值）"},
+        {"Wymax", "Wymax", "绕 y 轴，取肢背（较大值，GB/T 706 不列）"},
+        {"Wv", "Wu", "绕最小主轴 u"},
+        {"tanα", "tanα", "最小主轴 u 与 y 轴夹角 α 的正切"},
+        {"x0", "x0", "形心到长肢背的距离 x0"},
+        {"y0", "y0", "形心到短肢背的距离 y0"},
+        {"Wpx", "Wpx", "绕 x 轴"},
+        {"Wpy", "Wpy", "绕 y 轴"}};
+    // GB/T 11263 T: x parallel to the flange, Wx the smaller (at the web's end).
+    static const std::vector<ShownName> tee = {
+        {"A", "A", "截面面积"},
+        {"Ix", "Ix", "绕 x 轴（平行于翼缘）"},
+        {"Iy", "Iy", "绕 y 轴（腹板中线）"},
+        {"ix", "ix", "绕 x 轴（平行于翼缘）"},
+        {"iy", "iy", "绕 y 轴（腹板中线）"},
+        {"Wxmin", "Wx", "绕 x 轴，取腹板端（较小值）"},
+        {"Wxmax", "Wxmax", "绕 x 轴，取翼缘外表面（较大值）"},
+        {"Wy", "Wy", "绕 y 轴（腹板中线）"},
+        {"Cx", "Cx", "形心到翼缘外表面的距离 Cx"},
+        {"Wpx", "Wpx", "绕 x 轴"},
+        {"Wpy", "Wpy", "绕 y 轴"}};
+    // GB 50018 channels: x the axis of symmetry, y1 along the web's outer face.
+    static const std::vector<ShownName> coldChannel = {
+        {"A", "A", "截面面积"},
+        {"x0", "x0", "形心到腹板外表面的距离 x0"},
+        {"Ix", "Ix", "绕对称轴 x"},
+        {"ix", "ix", "绕对称轴 x"},
+        {"Wx", "Wx", "绕对称轴 x"},
+        {"Iy", "Iy", "绕 y 轴（过形心，平行于腹板）"},
+        {"iy", "iy", "绕 y 轴（过形心，平行于腹板）"},
+        {"Wymax", "Wymax", "绕 y 轴，取腹板外表面（较大值）"},
+        {"Wymin", "Wymin", "绕 y 轴，取翼缘端（较小值）"},
+        {"Iy1", "Iy1", "绕腹板外表面的 y1 轴"},
+        {"e0", "e0", "剪心到形心的距离 e0"},
+        {"It", "It", "扭转惯性矩 It"},
+        {"Iw", "Iw", "扇性惯性矩 Iw"},
+        {"Wpx", "Wpx", "绕 x 轴"},
+        {"Wpy", "Wpy", "绕 y 轴"}};
+    // GB 50018 angles: x0 along a leg, x and y the major and minor principal axes.
+    static const std::vector<ShownName> coldAngle = {
+        {"A", "A", "截面面积"},
+        {"y0", "y0", "形心到肢外表面的距离 y0"},
+        {"Ix", "Ix0", "绕平行于肢的形心轴 x0"},
+        {"ix", "ix0", "绕平行于肢的形心轴 x0"},
+        {"Wxmax", "Wx0max", "绕 x0 轴，取肢背（较大值）"},
+        {"Wxmin", "Wx0min", "绕 x0 轴，取肢尖（较小值）"},
+        {"Iu", "Ix", "绕最大主轴 x"},
+        {"iu", "ix", "绕最大主轴 x"},
+        {"Iv", "Iy", "绕最小主轴 y"},
+        {"iv", "iy", "绕最小主轴 y"},
+        {"Wu", "Wx", "绕最大主轴 x，取最远点（GB 50018 不列）"},
+        {"Wv", "Wy", "绕最小主轴 y，取最远点（GB 50018 不列）"},
+        {"Ix1", "Ix1", "绕肢外表面的 x1 轴"},
+        {"e0", "e0", "剪心到形心的距离 e0"},
+        {"It", "It", "扭转惯性矩 It"},
+        {"Iw", "Iw", "扇性惯性矩 Iw"},
+        {"Wpx", "Wpx0", "绕 x0 轴（与另一肢方向相同）"}};
+    // GB 50018 Z: x1 along the flanges, y1 along the web, x and y the principal axes; the
+    // principal moduli at its points 1 (bend at the web) and 2 (bend at the lip).
+    static const std::vector<ShownName> coldZ = {
+        {"A", "A", "截面面积"},
+        {"θ", "θ", "主轴 x 与 x1 轴的夹角 θ"},
+        {"Ix", "Ix1", "绕平行于翼缘的 x1 轴"},
+        {"ix", "ix1", "绕平行于翼缘的 x1 轴"},
+        {"Wx", "Wx1", "绕平行于翼缘的 x1 轴"},
+        {"Iy", "Iy1", "绕腹板中线 y1 轴"},
+        {"iy", "iy1", "绕腹板中线 y1 轴"},
+        {"Wy", "Wy1", "绕腹板中线 y1 轴"},
+        {"Iu", "Ix", "绕最大主轴 x"},
+        {"iu", "ix", "绕最大主轴 x"},
+        {"Wu1", "Wx_1", "绕最大主轴 x，取点 1（腹板与翼缘弯角外侧）"},
+        {"Wu2", "Wx_2", "绕最大主轴 x，取点 2（翼缘与卷边弯角外侧）"},
+        {"Iv", "Iy", "绕最小主轴 y"},
+        {"iv", "iy", "绕最小主轴 y"},
+        {"Wv1", "Wy_1", "绕最小主轴 y，取点 1（腹板与翼缘弯角外侧）"},
+        {"Wv2", "Wy_2", "绕最小主轴 y，取点 2（翼缘与卷边弯角外侧）"},
+        {"Ixy", "Ix1y1", "惯性积 Ix1y1，对 x1、y1 轴"},
+        {"It", "It", "扭转惯性矩 It"},
+        {"Iw", "Iw", "扇性惯性矩 Iw"},
+        {"Wpx", "Wpx1", "绕 x1 轴"},
+        {"Wpy", "Wpy1", "绕 y1 轴"}};
+    static const std::vector<ShownName> round = {
+        {"A", "A", "截面面积"},        {"I", "I", "绕任一形心轴"},
+        {"W", "W", "绕任一形心轴"},    {"i", "i", "绕任一形心轴"},
+        {"It", "It", "扭转惯性矩 It"}, {"Wt", "Wt", "抗扭截面模量 Wt，圆截面的精确值"},
+        {"Wp", "Wp", "绕任一形心轴"}};
+    static const std::vector<ShownName> squareHollow = {{"A", "A", "截面面积"},
+                                                        {"I", "I", "绕平行于边的形心轴 x 或 y"},
+                                                        {"i", "i", "绕平行于边的形心轴 x 或 y"},
+                                                        {"W", "W", "绕平行于边的形心轴 x 或 y"},
+                                                        {"It", "It", "扭转惯性矩 It（薄壁公式）"},
+                                                        {"Wt", "Wt", hollowWt},
+                                                        {"Wp", "Wp", "绕平行于边的形心轴"}};
+    // GB 50018 names the square tube's axis: Ix, ix, Wx.
+    static const std::vector<ShownName> squareHollowGb50018 = {
+        {"A", "A", "截面面积"},
+        {"I", "Ix", "绕平行于边的形心轴 x（与 y 轴相同）"},
+        {"i", "ix", "绕平行于边的形心轴 x（与 y 轴相同）"},
+        {"W", "Wx", "绕平行于边的形心轴 x（与 y 轴相同）"},
+        {"It", "It", "扭转惯性矩 It（薄壁公式）"},
+        {"Wt", "Wt", hollowWt},
+        {"Wp", "Wpx", "绕 x 轴（与 y 轴相同）"}};
+    static const std::vector<ShownName> closed = {
+        {"A", "A", "截面面积"},   {"Ix", "Ix", "绕强轴 x"},
+        {"Iy", "Iy", "绕弱轴 y"}, {"ix", "ix", "绕强轴 x"},
+        {"iy", "iy", "绕弱轴 y"}, {"Wx", "Wx", "绕强轴 x"},
+        {"Wy", "Wy", "绕弱轴 y"}, {"It", "It", "扭转惯性矩 It（薄壁公式）"},
+        {"Wt", "Wt", hollowWt},   {"Wpx", "Wpx", "绕 x 轴"},
+        {"Wpy", "Wpy", "绕 y 轴"}};
+    // A flat oval has no corners: its Wt is the thin-wall value, without the corner remark.
+    static const std::vector<ShownName> flatOval = [] {
+        std::vector<ShownName> names = closed;
+        for (ShownName& name : names)
+            if (std::string(name.internal) == "Wt")
+                name.about = "抗扭截面模量 Wt：薄壁公式的名义值";
+        return names;
+    }();
+    static const std::vector<ShownName> squareBar = {
+        {"A", "A", "截面面积"},
+        {"I", "I", "绕平行于边的形心轴"},
+        {"W", "W", "绕平行于边的形心轴"},
+        {"i", "i", "绕平行于边的形心轴"},
+        {"It", "It", "扭转惯性矩 It"},
+        {"Wt", "Wt", "抗扭截面模量 Wt，边中点的最大剪应力为 T/Wt"},
+        {"Wp", "Wp", "绕平行于边的形心轴"}};
+    static const std::vector<ShownName> hexagon = {{"A", "A", "截面面积"},
+                                                   {"I", "I", "绕任一形心轴"},
+                                                   {"Wx", "Wx", "绕平行于两对边的 x 轴"},
+                                                   {"Wy", "Wy", "绕过两对角的 y 轴"},
+                                                   {"i", "i", "绕任一形心轴"},
+                                                   {"Wpx", "Wpx", "绕 x 轴"},
+                                                   {"Wpy", "Wpy", "绕 y 轴"}};
+    static const std::vector<ShownName> octagon = {{"A", "A", "截面面积"},
+                                                   {"I", "I", "绕任一形心轴"},
+                                                   {"W", "W", "绕平行于两对边的轴"},
+                                                   {"i", "i", "绕任一形心轴"},
+                                                   {"Wp", "Wp", "绕平行于两对边的轴"}};
+    static const std::vector<ShownName> flat = {
+        {"A", "A", "截面面积"},
+        {"Ix", "Ix", "绕 x 轴（平行于宽边）"},
+        {"Iy", "Iy", "绕 y 轴（平行于厚度）"},
+        {"Wx", "Wx", "绕 x 轴（平行于宽边）"},
+        {"Wy", "Wy", "绕 y 轴（平行于厚度）"},
+        {"ix", "ix", "绕 x 轴（平行于宽边）"},
+        {"iy", "iy", "绕 y 轴（平行于厚度）"},
+        {"It", "It", "扭转惯性矩 It"},
+        {"Wt", "Wt", "抗扭截面模量 Wt，宽边中点的最大剪应力为 T/Wt"},
+        {"Wpx", "Wpx", "绕 x 轴"},
+        {"Wpy", "Wpy", "绕 y 轴"}};
+    static const std::vector<ShownName> none;
+    switch (mapping.shape) {
+    case S::RolledIBeam:
+    case S::LightIBeam:
+    case S::HSection:
+        return ibeam;
+    case S::RolledChannel:
+    case S::LightChannel:
+        return channel;
+    case S::EqualAngle:
+        return equalAngle;
+    case S::UnequalAngle:
+    case S::LSection:
+        return unequalAngle;
+    case S::TSection:
+        return tee;
+    case S::ColdChannel:
+    case S::ColdLippedChannel:
+        return coldChannel;
+    case S::ColdEqualAngle:
+    case S::ColdLippedEqualAngle:
+        return coldAngle;
+    case S::ColdLippedZ:
+    case S::ColdSlopedLippedZ:
+        return coldZ;
+    case S::RoundTube:
+    case S::RoundBar:
+        return round;
+    case S::SquareTube:
+        return mapping.corner == CornerRule::Gb50018 ? squareHollowGb50018 : squareHollow;
+    case S::RectangularTube:
+        return closed;
+    case S::FlatOvalTube:
+        return flatOval;
+    case S::SquareBar:
+        return squareBar;
+    case S::HexagonBar:
+        return hexagon;
+    case S::OctagonBar:
+        return octagon;
+    case S::FlatBar:
+        return flat;
+    case S::Rail:
+        break;
+    }
+    return none;
+}
+
+// The kind of quantity a symbol is, in words, before its axis.
+std::string describe(const std::string& internal, const std::string& about) {
+    const auto starts = [&internal](const char* prefix) { return internal.rfind(prefix, 0) == 0; };
+    if (internal == "A" || internal == "It" || internal == "Iw" || internal == "Ixy" ||
+        internal == "Wt")
+        return about;
+    if (starts("Wp")) return "塑性截面模量，" + about;
+    if (starts("I")) return "惯性矩，" + about;
+    if (starts("i")) return "回转半径，" + about;
+    if (starts("W")) return "截面模量，" + about;
+    return about;
+}
+
+// A rail's tabled symbols, described from their letters (x the horizontal axis).
+std::string railDescription(const std::string& symbol) {
+    if (symbol == "A") return "截面面积";
+    const std::string axis = symbol.size() > 1 ? symbol.substr(1) : std::string();
+    const std::string about = axis.empty() ? "" : "绕 " + axis + " 轴";
+    switch (symbol.empty() ? ' ' : symbol[0]) {
+    case 'I':
+        return "惯性矩，" + about;
+    case 'W':
+        return "截面模量，" + about;
+    case 'i':
+        return "回转半径，" + about;
+    default:
+        return "形心距离 " + symbol;
+    }
+}
+
+// A dimension as the row gives it or as a rule makes it: shortest text that reads back the
+// same number.
+std::string dimensionText(double value) {
+    char buffer[32];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return error == std::errc() ? std::string(buffer, end) : std::string();
+}
+
+struct DimensionName {
+    const char* symbol;
+    const char* description;
+};
+
+// The row's dimensions with the symbols of its standard's drawing, in the order the shape's
+// function takes them, then the radii a rule supplies.
+std::vector<ShownProperty> shownDimensions(const SectionMapping& mapping,
+                                           const std::vector<double>& v,
+                                           const LightSectionRow* light) {
+    using S = SectionShape;
+    std::vector<DimensionName> names;
+    std::vector<double> values = v;
+    const DimensionName r1Rule = {"r1", "腿端圆弧半径 r1（GB/T 706 取 r/2）"};
+    switch (mapping.shape) {
+    case S::RolledIBeam:
+    case S::RolledChannel:
+        names = {{"h", "高度 h"},     {"b", "腿宽 b"},       {"d", "腰厚 d"},
+                 {"t", "平均腿厚 t"}, {"r", "内圆弧半径 r"}, r1Rule};
+        values.push_back(mapping.shape == S::RolledIBeam ? sections::ibeamToeRadius(v[4])
+                                                         : sections::channelToeRadius(v[4]));
+        break;
+    case S::LightIBeam:
+    case S::LightChannel:
+        names = {{"h", "高度 h"},     {"b", "腿宽 b"},       {"d", "腰厚 d"},
+                 {"t", "平均腿厚 t"}, {"r", "内圆弧半径 r"}, {"r1", "腿端圆弧半径 r1"}};
+        if (light) values = {light->h, light->b, light->d, light->t, light->r, light->r1};
+        break;
+    case S::EqualAngle:
+        names = {{"b", "边宽 b"}, {"d", "边厚 d"}, {"r", "内圆弧半径 r"}};
+        break;
+    case S::UnequalAngle:
+        names = {{"B", "长边宽 B"}, {"b", "短边宽 b"}, {"d", "边厚 d"}, {"r", "内圆弧半径 r"}};
+        break;
+    case S::LSection:
+        names = {{"B", "腹板高 B"}, {"b", "翼缘宽 b"},     {"D", "腹板厚 D"},
+                 {"d", "翼缘厚 d"}, {"r", "内圆弧半径 r"}, {"r1", "翼缘端圆弧半径 r1（取 r/2）"}};
+        values.push_back(sections::lSectionToeRadius(v[4]));
+        break;
+    case S::HSection:
+        names = {{"H", "高度 H"},
+                 {"B", "宽度 B"},
+                 {"t1", "腹板厚 t1"},
+                 {"t2", "翼缘厚 t2"},
+                 {"r", "圆角半径 r"}};
+        break;
+    case S::TSection:
+        names = {{"h", "高度 h"},
+                 {"B", "宽度 B"},
+                 {"t1", "腹板厚 t1"},
+                 {"t2", "翼缘厚 t2"},
+                 {"r", "圆角半径 r"}};
+        break;
+    case S::ColdChannel:
+        names = {{"h", "高度 h"}, {"b", "宽度 b"}, {"t", "壁厚 t"}};
+        break;
+    case S::ColdLippedChannel:
+    case S::ColdLippedZ:
+    case S::ColdSlopedLippedZ:
+        names = {{"h", "高度 h"}, {"b", "宽度 b"}, {"a", "卷边宽度 a"}, {"t", "壁厚 t"}};
+        break;
+    case S::ColdEqualAngle:
+        names = {{"b", "边宽 b"}, {"t", "壁厚 t"}};
+        break;
+    case S::ColdLippedEqualAngle:
+        names = {{"b", "边宽 b"}, {"a", "卷边宽度 a"}, {"t", "壁厚 t"}};
+        break;
+    case S::RoundTube:
+        names = {{"D", "外径 D"}, {"t", "壁厚 t"}};
+        break;
+    case S::SquareTube:
+        names = {{"B", "边长 B"}, {"t", "壁厚 t"}, {"R", "外圆角半径 R（按标准的规则）"}};
+        values.push_back(cornerRadius(mapping.corner, v[1]));
+        break;
+    case S::RectangularTube:
+        names = {{"H", "长边 H"},
+                 {"B", "短边 B"},
+                 {"t", "壁厚 t"},
+                 {"R", "外圆角半径 R（按标准的规则）"}};
+        values.push_back(cornerRadius(mapping.corner, v[2]));
+        break;
+    case S::FlatOvalTube:
+        names = {{"长轴", "长轴外径"}, {"短轴", "短轴外径"}, {"t", "壁厚 t"}};
+        break;
+    case S::RoundBar:
+        names = {{"d", "直径 d"}};
+        break;
+    case S::SquareBar:
+        names = {{"a", "边长 a"}};
+        break;
+    case S::HexagonBar:
+    case S::OctagonBar:
+        names = {{"s", "对边距离 s"}};
+        break;
+    case S::FlatBar:
+        names = {{"b", "宽度 b"}, {"t", "厚度 t"}};
+        break;
+    case S::Rail:
+        break;
+    }
+    std::vector<ShownProperty> shown;
+    for (size_t k = 0; k < names.size() && k < values.size(); ++k)
+        shown.push_back({names[k].symbol, dimensionText(values[k]), "mm", names[k].description});
     return shown;
 }
 
@@ -303,6 +712,22 @@ bool isShownProperty(SectionShape shape, const std::string& symbol) {
     if (symbol != "Iw") return true;
     return shape != SectionShape::ColdLippedChannel && shape != SectionShape::ColdLippedZ &&
            shape != SectionShape::ColdLippedEqualAngle;
+}
+
+} // namespace
+
+namespace {
+
+// GB/T 11263 prints the exact area of the H and T outlines (fillets (4 − π)r² and half of it)
+// cut down to 0.01 cm², not rounded: HW100×100 21.589 is printed 21.58, TN50×50 5.925 is 5.92.
+// The area shown is the printed one.
+double shownValue(const SectionMapping& mapping, const sections::Property& p) {
+    const bool gbt11263 =
+        mapping.shape == SectionShape::HSection || mapping.shape == SectionShape::TSection;
+    // The nudge lets a cut value ending in 5 round up when four digits are shown (133.45 as
+    // 133.5), as the catalogue prints it.
+    if (gbt11263 && p.symbol == "A") return std::floor(p.value * 100 + 1e-6) / 100 + 1e-9;
+    return p.value;
 }
 
 } // namespace
@@ -331,10 +756,19 @@ RowSectionProperties sectionPropertiesOfRecord(int subtypeId, const RowRecord& r
         shown.note = missingDimensionsNote;
         return shown;
     }
-    for (const sections::Property& p : result.properties) {
-        if (!isShownProperty(mapping->shape, p.symbol)) continue;
-        shown.properties.push_back({p.symbol, formatPropertyValue(p.value), p.unit});
+    // In the order and notation of the shape's table.
+    for (const ShownName& name : shownNames(*mapping)) {
+        if (!isShownProperty(mapping->shape, name.internal)) continue;
+        if (const sections::Property* p = sections::find(result, name.internal))
+            shown.properties.push_back({name.shown, formatPropertyValue(shownValue(*mapping, *p)),
+                                        p->unit, describe(name.internal, name.about)});
     }
+    const LightSectionRow* light = nullptr;
+    if (mapping->shape == SectionShape::LightIBeam)
+        light = lightRow(lightIBeams, lightKey(designationText));
+    if (mapping->shape == SectionShape::LightChannel)
+        light = lightRow(lightChannels, lightKey(designationText));
+    shown.dimensions = shownDimensions(*mapping, values, light);
     return shown;
 }
 

@@ -63,10 +63,13 @@ const SectionMapping* sectionMappingOf(int subtypeId);
 // One catalogue record: column name and stored text, all columns of the table.
 using RowRecord = std::vector<std::pair<std::string, std::string>>;
 
-// Either properties, or a note saying why there are none.
+// Either properties, or a note saying why there are none. Properties carry the symbols of the
+// table the standard prints (GB/T 706's x0, y0 and u of angles, GB 50018's x1, y1 of Z …),
+// each with its description in words; dimensions are the row's, in mm, shown before them.
 struct RowSectionProperties {
     std::vector<ShownProperty> properties;
     std::string note;
+    std::vector<ShownProperty> dimensions = {};
 };
 
 extern const char* const noSectionModelNote;

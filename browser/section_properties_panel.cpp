@@ -111,9 +111,13 @@ void SectionPropertiesPanel::showRow(const CatalogueQueries& queries, int subtyp
                                            : sectionPropertiesOfRecord(subtypeId, record);
     const std::string designation = rowDesignation(columns, values);
     showProperties(designation.empty() ? panelName : ui::toQt(designation), shown);
-    if (!shown.properties.empty())
+    if (!shown.properties.empty()) {
+        // The copy carries what the panel shows: the dimensions, then the properties.
+        std::vector<ShownProperty> all = shown.dimensions;
+        all.insert(all.end(), shown.properties.begin(), shown.properties.end());
         m_copyLine = ui::toQt(formatCopiedProperties(queries.subtypeName(std::to_string(subtypeId)),
-                                                     designation, shown.properties));
+                                                     designation, all));
+    }
 }
 
 void SectionPropertiesPanel::clearRow() {
@@ -131,13 +135,23 @@ void SectionPropertiesPanel::showProperties(const QString& title,
     m_note->setText(ui::toQt(shown.note));
     m_note->setVisible(!shown.note.empty());
     QStringList lines;
-    for (size_t k = 0; k < shown.properties.size(); ++k) {
-        auto* line = new QLabel(propertyText(shown.properties[k]));
-        ui::makeValueLine(line, panelName);
-        line->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        m_grid->addWidget(line, static_cast<int>(k / 2), static_cast<int>(k % 2));
-        line->show(); // now, not at the next event: readers and copies follow at once
-        lines << line->text();
+    int gridRow = 0;
+    // The dimensions first, then the properties from a new line.
+    for (const std::vector<ShownProperty>* group : {&shown.dimensions, &shown.properties}) {
+        if (group == &shown.properties && shown.properties.empty()) break;
+        for (size_t k = 0; k < group->size(); ++k) {
+            const ShownProperty& p = (*group)[k];
+            auto* line = new QLabel(propertyText(p));
+            ui::makeValueLine(line, panelName);
+            const QString description = ui::toQt(p.description);
+            line->setToolTip(description);
+            line->setAccessibleDescription(description);
+            line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            m_grid->addWidget(line, gridRow + static_cast<int>(k / 2), static_cast<int>(k % 2));
+            line->show(); // now, not at the next event: readers and copies follow at once
+            lines << line->text();
+        }
+        gridRow += static_cast<int>((group->size() + 1) / 2);
     }
     m_values->setVisible(!shown.properties.empty());
     m_copy->setEnabled(!shown.properties.empty());

@@ -8,6 +8,8 @@ struct ShownProperty {
     std::string symbol; // "Ix"
     std::string value;  // "2369", four significant digits, or as a source prints it
     std::string unit;   // "cm⁴"
+    // In words, for the tooltip and a screen reader: what it is and about which axis.
+    std::string description = {};
 };
 
 // Four significant digits, no exponent, "." as the decimal point whatever the locale.

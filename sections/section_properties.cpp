@@ -59,6 +59,7 @@ class Table {
     void length(const char* s, double mm) { add(s, mm / 10, "cm"); }
     void warping(const char* s, double mm6) { add(s, mm6 / 1e6, "cm⁶"); }
     void ratio(const char* s, double v) { add(s, v, ""); }
+    void degrees(const char* s, double v) { add(s, v, "°"); }
 
     // ok only when every value is a finite number and no second moment, modulus or radius
     // came out negative or zero.
@@ -380,7 +381,20 @@ SectionResult coldAngleResult(const CentreLine& line, double t, bool warping) {
     return std::move(tb).result();
 }
 
-// Z sections: web on the y axis, point-symmetric about the origin.
+// Outer face of bend k of a cold-formed centre line, halfway round the bend.
+Point outerBendMiddle(const CentreLine& line, std::size_t k) {
+    const Point p = line.corners[k].p;
+    const Point e0 = unit(p - line.corners[k - 1].p);
+    const Point e1 = unit(line.corners[k + 1].p - p);
+    const Point inward = unit(e1 - e0); // towards the bend's centre
+    const double turn = std::acos(std::clamp(dot(e0, e1), -1.0, 1.0));
+    const double rho = line.corners[k].radius;
+    const Point centre = p + inward * (rho / std::cos(turn / 2));
+    return centre - inward * (rho + line.t / 2);
+}
+
+// Z sections: web on the y axis, point-symmetric about the origin. Corners 3 and 4 of the
+// centre line are the bends at the upper flange's web and lip ends.
 SectionResult coldZResult(const CentreLine& line) {
     const Cold k = cold(line);
     if (!k.shape.valid() || !k.wall.ok) return {};
@@ -388,9 +402,14 @@ SectionResult coldZResult(const CentreLine& line) {
     const AngleAxes a = angleAxes(k.shape);
     const Fibres fy = fibres(k.shape, {0, 1}, k.g);
     const Fibres fx = fibres(k.shape, {1, 0}, k.g);
+    // GB 50018 takes the principal moduli at points 1 and 2, the outer faces of the bends
+    // at the web and at the lip, not at the farthest point of the outline (the lip's end).
+    const Point p1 = outerBendMiddle(line, 3) - k.g;
+    const Point p2 = outerBendMiddle(line, 4) - k.g;
     Table tb;
     tb.area("A", c.A);
-    tb.ratio("tanα", std::abs(std::tan(c.angle)));
+    // GB 50018 prints the principal axes' angle θ in degrees.
+    tb.degrees("θ", std::abs(std::atan(std::tan(c.angle))) * 180 / pi);
     tb.inertia("Ix", c.Ixx);
     tb.length("ix", std::sqrt(c.Ixx / c.A));
     tb.modulus("Wx", c.Ixx / std::max(fy.pos, fy.neg));
@@ -399,10 +418,12 @@ SectionResult coldZResult(const CentreLine& line) {
     tb.modulus("Wy", c.Iyy / std::max(fx.pos, fx.neg));
     tb.inertia("Iu", c.Imax);
     tb.length("iu", std::sqrt(c.Imax / c.A));
-    tb.modulus("Wu", a.Wu);
+    tb.modulus("Wu1", c.Imax / std::abs(dot(p1, a.v)));
+    tb.modulus("Wu2", c.Imax / std::abs(dot(p2, a.v)));
     tb.inertia("Iv", c.Imin);
     tb.length("iv", std::sqrt(c.Imin / c.A));
-    tb.modulus("Wv", a.Wv);
+    tb.modulus("Wv1", c.Imin / std::abs(dot(p1, a.u)));
+    tb.modulus("Wv2", c.Imin / std::abs(dot(p2, a.u)));
     tb.inertia("Ixy", std::abs(c.Ixy));
     tb.inertia("It", k.wall.It);
     tb.warping("Iw", k.wall.Iw);

@@ -38,8 +38,8 @@ const Property* find(const SectionResult& result, std::string_view symbol);
 //   Iu Iv iu iv Wu Wv             principal axes, u the major and v the minor one (GB/T 706's
 //                                 equal-angle x0 / y0; its unequal-angle "u" is our v); Wu, Wv
 //                                 at the farther fibre;
-//   tanα                          slope of the minor axis to the long leg (angles) or of the
-//                                 major axis to the flanges (Z);
+//   tanα                          slope of the minor axis to the long leg (angles); θ, in
+//                                 degrees, the principal axes' angle (Z);
 //   z0, x0, y0, Cx                centroid from the outer face named with each shape;
 //   It, Wt                        torsion constant and torsion modulus; Iw warping constant;
 //   Wpx, Wpy (Wp)                 plastic section moduli for bending about the x and y axes
@@ -110,8 +110,11 @@ SectionResult coldLippedChannel(double h, double b, double a, double t);
 // for the lipped one). Ix about an axis along a leg (GB 50018's x0), Iu / Iv its x / y.
 SectionResult coldEqualAngle(double b, double t);
 SectionResult coldLippedEqualAngle(double b, double a, double t);
-// Lipped Z, lips square to the flanges or turned 45° off them: A tanα Ix ix Wx Iy iy Wy Iu iu
-// Wu Iv iv Wv Ixy It Iw. Ix, Iy about axes along the flanges and the web (GB 50018's x1, y1).
+// Lipped Z, lips square to the flanges or turned 45° off them: A θ Ix ix Wx Iy iy Wy Iu iu
+// Wu1 Wu2 Iv iv Wv1 Wv2 Ixy It Iw. Ix, Iy about axes along the flanges and the web (GB 50018's
+// x1, y1); u, v the principal axes (its x, y), θ their angle to x, y in degrees; Wu1 … Wv2 at
+// GB 50018's points 1 and 2, the outer faces of the upper flange's bends at the web and at
+// the lip.
 SectionResult coldLippedZ(double h, double b, double a, double t);
 SectionResult coldSlopedLippedZ(double h, double b, double a, double t);
 

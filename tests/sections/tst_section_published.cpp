@@ -435,22 +435,24 @@ const std::vector<Cell> coldAngleCells{
     {"Iv", "Iy_cm4"},        {"iv", "iy_cm"},         {"Ix1", "Ix1_cm4"}, {"e0", "e0_cm"},
     {"It", "It_cm4"}};
 // GB 50018 Z: x1, y1 parallel to flange and web (our x, y); x, y the principal axes.
-const std::vector<Cell> coldZCells{
-    {"A", "A_cm2"},
-    {"Ix", "Ix1_cm4"},
-    {"ix", "ix1_cm"},
-    {"Wx", "Wx1_cm3"},
-    {"Iy", "Iy1_cm4"},
-    {"iy", "iy1_cm"},
-    {"Wy", "Wy1_cm3"},
-    {"Iu", "Ix_cm4"},
-    {"iu", "ix_cm"},
-    {"Iv", "Iy_cm4"},
-    {"iv", "iy_cm"},
-    {"Ixy", "Ix1y1_cm4"},
-    {"It", "It_cm4"},
-    {"Iw", "Iw_cm6"},
-    {"tanα", "theta_deg", 1, [](double deg) { return std::tan(deg * M_PI / 180); }}};
+const std::vector<Cell> coldZCells{{"A", "A_cm2"},    {"Ix", "Ix1_cm4"}, {"ix", "ix1_cm"},
+                                   {"Wx", "Wx1_cm3"}, {"Iy", "Iy1_cm4"}, {"iy", "iy1_cm"},
+                                   {"Wy", "Wy1_cm3"}, {"Iu", "Ix_cm4"},  {"iu", "ix_cm"},
+                                   {"Iv", "Iy_cm4"},  {"iv", "iy_cm"},   {"Ixy", "Ix1y1_cm4"},
+                                   {"It", "It_cm4"},  {"Iw", "Iw_cm6"},  {"θ", "theta_deg"}};
+// The principal moduli at GB 50018's points 1 and 2.
+const std::vector<Cell> coldZPointCells{
+    {"Wu1", "Wx_1_cm3"}, {"Wu2", "Wx_2_cm3"}, {"Wv1", "Wy_1_cm3"}, {"Wv2", "Wy_2_cm3"}};
+// The sloped Z's printed point moduli follow no one rule (sections/README.md): a band.
+std::vector<Cell> widened(std::vector<Cell> cells, double band) {
+    for (Cell& c : cells)
+        c.band = band;
+    return cells;
+}
+std::vector<Cell> joined(std::vector<Cell> a, const std::vector<Cell>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
 // GB 50018's Iw of the lipped channel, lipped Z and lipped angle fits neither the rounded
 // nor the sharp centre line (see sections/README.md): those cells get a documented band.
 std::vector<Cell> lipped(std::vector<Cell> cells, double band) {
@@ -517,7 +519,7 @@ void SectionPublished::coldLippedZ_data() {
             return sections::coldLippedZ(num(c, r, "h_mm"), num(c, r, "b_mm"), num(c, r, "a_mm"),
                                          num(c, r, "t_mm"));
         },
-        lipped(coldZCells, 0.08), {}, coldName);
+        joined(lipped(coldZCells, 0.08), coldZPointCells), {}, coldName);
 }
 
 void SectionPublished::coldSlopedLippedZ_data() {
@@ -528,7 +530,7 @@ void SectionPublished::coldSlopedLippedZ_data() {
             return sections::coldSlopedLippedZ(num(c, r, "h_mm"), num(c, r, "b_mm"),
                                                num(c, r, "a_mm"), num(c, r, "t_mm"));
         },
-        coldZCells, {}, coldName);
+        joined(coldZCells, widened(coldZPointCells, 0.07)), {}, coldName);
 }
 
 // GB/T 6723 prints areas only; its sizes beyond GB 50018's check the same bend rule.

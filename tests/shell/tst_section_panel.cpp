@@ -76,7 +76,7 @@ class TestSectionPanel : public QObject {
                                       << "cm³";
         QTest::newRow("light channel") << 14 << 6 << "z0"
                                        << "cm";
-        QTest::newRow("equal angle") << 15 << 8 << "iv"
+        QTest::newRow("equal angle") << 15 << 8 << "iy0"
                                      << "cm";
         QTest::newRow("unequal angle") << 16 << 15 << "tanα"
                                        << "";
@@ -189,7 +189,10 @@ class TestSectionPanel : public QObject {
         else
             f.click(f.at<QPushButton>(LayoutId::CopySectionPropertiesButton));
         const QString copied = QApplication::clipboard()->text();
-        QVERIFY2(copied.startsWith(QStringLiteral("热轧工字钢 I20a A=")), qPrintable(copied));
+        // The dimensions first, as the panel shows them, then the properties.
+        QVERIFY2(copied.startsWith(QStringLiteral("热轧工字钢 I20a h=200 mm b=100 mm d=7 mm "
+                                                  "t=11.4 mm r=9 mm r1=4.5 mm A=")),
+                 qPrintable(copied));
         QVERIFY(!copied.contains(QLatin1Char('\n')));
         // Every shown line is in the copy, as symbol=value unit.
         for (const QString& line : lines()) {
@@ -198,6 +201,30 @@ class TestSectionPanel : public QObject {
             QVERIFY2(copied.contains(QLatin1Char(' ') + pair), qPrintable(pair));
         }
         QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("已复制到剪辑版：") + copied);
+    }
+
+    // The panel starts with the row's dimensions in mm, then the properties; each line's
+    // tooltip and accessible description say what it is and about which axis.
+    void dimensionsComeFirstAndLinesSayWhatTheyAre() {
+        open(13, 1);
+        view()->selectRow(rowOf(QStringLiteral("I20a")));
+        const QStringList shown = lines();
+        QVERIFY(shown.size() > 6);
+        QCOMPARE(shown.mid(0, 6), (QStringList{"h 200 mm", "b 100 mm", "d 7 mm", "t 11.4 mm",
+                                               "r 9 mm", "r1 4.5 mm"}));
+        QVERIFY2(shown.at(6).startsWith(QStringLiteral("A ")), qPrintable(shown.join(" | ")));
+        QLabel* ix = nullptr;
+        QLabel* wpy = nullptr;
+        for (QLabel* label : panel()->findChildren<QLabel*>()) {
+            if (label->isHidden()) continue;
+            if (label->text().startsWith(QStringLiteral("Ix "))) ix = label;
+            if (label->text().startsWith(QStringLiteral("Wpy "))) wpy = label;
+        }
+        QVERIFY(ix && wpy);
+        QCOMPARE(ix->toolTip(), QStringLiteral("惯性矩，绕强轴 x"));
+        QCOMPARE(wpy->toolTip(), QStringLiteral("塑性截面模量，绕 y 轴"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ix)->text(QAccessible::Description),
+                 ix->toolTip());
     }
 
     // The row found by a search, in this standard or in all, is the row the panel reads.
@@ -252,8 +279,8 @@ class TestSectionPanel : public QObject {
         }
         for (const QString& line : lines())
             QVERIFY2(heard.contains(line), qPrintable(line));
-        QVERIFY(!lineOf(QStringLiteral("iv")).isEmpty());
-        QVERIFY(iface->text(QAccessible::Description).contains(lineOf(QStringLiteral("iv"))));
+        QVERIFY(!lineOf(QStringLiteral("iy0")).isEmpty());
+        QVERIFY(iface->text(QAccessible::Description).contains(lineOf(QStringLiteral("iy0"))));
     }
 
     // The title and the note speak what they show, the copy button its action.
