@@ -86,6 +86,10 @@ bool hiddenByHand(const QWidget* button) {
     return button->isHidden() && button->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
+bool canTakeFocus(const QWidget* button) {
+    return !hiddenByHand(button) && button->isEnabled();
+}
+
 } // namespace
 
 ChoiceBar::ChoiceBar(QWidget* parent) : QWidget(parent) {
@@ -113,14 +117,16 @@ QList<QAbstractButton*> ChoiceBar::buttons() const {
 
 QAbstractButton* ChoiceBar::tabStop() const {
     const QList<QAbstractButton*> all = buttons();
-    if (all.isEmpty()) return nullptr;
     if (auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
         focused && all.contains(focused))
         return focused;
-    for (QAbstractButton* button : all) {
+    // A stop Tab could not land on would take the whole bar out of the chain.
+    QList<QAbstractButton*> reachable = all;
+    reachable.removeIf([](const QAbstractButton* b) { return !canTakeFocus(b); });
+    for (QAbstractButton* button : reachable) {
         if (button->isChecked()) return button;
     }
-    return all.first();
+    return reachable.value(0, all.value(0));
 }
 
 void ChoiceBar::updateTabStop() {
@@ -131,9 +137,7 @@ void ChoiceBar::updateTabStop() {
 
 bool ChoiceBar::moveFocus(QAbstractButton* from, int key) {
     QList<QAbstractButton*> reachable = buttons();
-    reachable.removeIf([from](const QAbstractButton* b) {
-        return b != from && (hiddenByHand(b) || !b->isEnabled());
-    });
+    reachable.removeIf([from](const QAbstractButton* b) { return b != from && !canTakeFocus(b); });
     const qsizetype count = reachable.size();
     const qsizetype at = reachable.indexOf(from);
     if (at < 0) return false;

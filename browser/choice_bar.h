@@ -23,7 +23,7 @@ class ChoiceBar : public QWidget {
     // The buttons in display order.
     QList<QAbstractButton*> buttons() const;
     // The button Tab stops at: the focused one while the focus is in the bar, else the
-    // checked one, else the first.
+    // checked one, else the first; hidden and disabled ones are passed over.
     QAbstractButton* tabStop() const;
     // Gives the Tab stop to tabStop() alone; the others keep the focus a click gives.
     void updateTabStop();
