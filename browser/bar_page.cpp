@@ -2,9 +2,9 @@
 
 #include "browser/bar_drawing.h"
 #include "browser/column_widths.h"
+#include "browser/choice_bar.h"
 #include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
-#include "browser/flow_layout.h"
 #include "browser/section_properties_panel.h"
 #include "browser/spec_select.h"
 #include "browser/standard_coverage.h"
@@ -72,17 +72,17 @@ void BarPage::showBarPage(QAbstractButton* button) {
     if (auto* drawing = ui::element<BarDrawing>(m_window, LayoutId::BarDrawing))
         drawing->showDrawing(ui::toQt(m_queries.familyImage(family)));
 
-    QWidget* bar = ui::elementById(m_window, LayoutId::StandardsBar);
+    auto* bar = ui::element<ChoiceBar>(m_window, LayoutId::StandardsBar);
     if (!bar) return;
     // The old family's standards go first: a family without standards shows none.
-    if (auto* flow = dynamic_cast<FlowLayout*>(bar->layout())) flow->clear();
+    bar->clear();
     const TextGrid grid = m_queries.subtypesOfFamily(family);
     if (grid.columnCount < 2) return;
     const StandardCoverage coverage = standardCoverage(m_queries, familyId);
     for (int r = 1; r < grid.rowCount; ++r) {
         QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
         if (coverage.isEmpty(std::atoi(grid.cell(r, 0).c_str()))) markSectionWithoutData(standard);
-        bar->layout()->addWidget(standard);
+        bar->addButton(standard);
         if (r == 1) {
             const QSignalBlocker quiet(standard);
             standard->setChecked(true);

@@ -1,6 +1,6 @@
 #include "browser/family_bars.h"
 
-#include "browser/flow_layout.h"
+#include "browser/choice_bar.h"
 #include "resources/image_store.h"
 #include "ui/ui_toolkit.h"
 #include "weld/text_helpers.h"
@@ -19,14 +19,6 @@ QString cssColor(std::uint32_t packed) {
 
 } // namespace
 
-void TabStopButton::focusInEvent(QFocusEvent* event) {
-    QToolButton::focusInEvent(event);
-    if (QButtonGroup* buttons = group()) {
-        for (QAbstractButton* button : buttons->buttons())
-            button->setFocusPolicy(Qt::StrongFocus);
-    }
-}
-
 QString familyButtonStyleSheet() {
     return QStringLiteral(
                "QToolButton { background: transparent; border: 1px solid transparent;"
@@ -44,7 +36,7 @@ QString familyButtonStyleSheet() {
 }
 
 QToolButton* createSectionButton(const std::string& name, int userId) {
-    auto* button = new TabStopButton;
+    auto* button = new ChoiceButton;
     const QString text = ui::toQt(name);
     button->setText(text);
     button->setToolTip(text);
@@ -53,9 +45,7 @@ QToolButton* createSectionButton(const std::string& name, int userId) {
     QFont font(QStringLiteral("微软雅黑"));
     font.setPointSize(9);
     button->setFont(font);
-    button->setCheckable(true);
     button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::StrongFocus);
     return button;
 }
 
@@ -87,7 +77,7 @@ void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGr
     } passes[] = {{"0", LayoutId::WeldFamilyBar, onWeldFamilyClick},
                   {"1", LayoutId::BarFamilyBar, onBarFamilyClick}};
     for (const auto& pass : passes) {
-        QWidget* bar = ui::elementById(window, pass.bar);
+        auto* bar = ui::element<ChoiceBar>(window, pass.bar);
         if (!bar) continue;
         bar->setStyleSheet(familyButtonStyleSheet());
         const TextGrid grid = queries.familiesOfKind(pass.kind);
@@ -97,7 +87,7 @@ void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGr
             FamilyClickHandler handler = pass.handler;
             ui::onActivated(button, [button, handler] { handler(button); });
             group->addButton(button);
-            bar->layout()->addWidget(button);
+            bar->addButton(button);
         }
     }
 }

@@ -7,27 +7,17 @@
 #include <functional>
 #include <string>
 
-// A checkable button of an exclusive group that stays a Tab stop. Qt keeps only the
-// checked button of a group in the Tab chain and leaves the others to the arrow keys,
-// which stop at the end of a wrapped line; every family and standard is reached by Tab.
-class TabStopButton : public QToolButton {
-  public:
-    using QToolButton::QToolButton;
-
-  protected:
-    void focusInEvent(QFocusEvent* event) override;
-};
-
 using FamilyClickHandler = std::function<void(QAbstractButton*)>;
 
 // Fills the weld family bar (kind "0") and the bar family bar (kind "1") in catalogue
 // order. One exclusive group spans both bars, so the checked button names the family on show.
+// Each bar is a ChoiceBar: one Tab stop, arrows within.
 void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGroup* group,
                      const FamilyClickHandler& onWeldFamilyClick,
                      const FamilyClickHandler& onBarFamilyClick);
 
-// A checkable text button of a bar, shared by family and standard buttons: name as text,
-// tooltip and accessible name, the bar font, the catalogue key as user id.
+// A checkable text button of a bar (a ChoiceButton), shared by family and standard buttons:
+// name as text, tooltip and accessible name, the bar font, the catalogue key as user id.
 QToolButton* createSectionButton(const std::string& name, int userId);
 
 // Marks a standard button whose table the catalogue does not hold: a quieter look, and

@@ -3,8 +3,8 @@
 #include "browser/all_standards_search.h"
 #include "browser/bar_drawing.h"
 #include "browser/bar_page.h"
+#include "browser/choice_bar.h"
 #include "browser/family_bars.h"
-#include "browser/flow_layout.h"
 #include "browser/row_takeoff.h"
 #include "browser/section_properties_panel.h"
 #include "browser/table_export.h"
@@ -357,8 +357,7 @@ QWidget* MainWindow::buildFamilyArea() {
         caption->setAlignment(Qt::AlignCenter);
         caption->setStyleSheet(QStringLiteral("color: #4c5b6b; font-size: 11px;"));
         row->addWidget(caption);
-        auto* buttons = tagged(new QWidget, bar.id, bar.caption);
-        new FlowLayout(buttons, 2);
+        auto* buttons = tagged(new ChoiceBar, bar.id, bar.caption);
         row->addWidget(buttons, 1);
         layout->addLayout(row);
     }
@@ -391,8 +390,7 @@ QWidget* MainWindow::buildBarPage() {
     layout->addLayout(left);
 
     auto* right = new QVBoxLayout;
-    auto* standards = tagged(new QWidget, LayoutId::StandardsBar, QStringLiteral("标准"));
-    new FlowLayout(standards, 2);
+    auto* standards = tagged(new ChoiceBar, LayoutId::StandardsBar, QStringLiteral("标准"));
     standards->setStyleSheet(familyButtonStyleSheet());
     right->addWidget(standards);
 
@@ -496,6 +494,8 @@ void MainWindow::arrangeTabOrder() {
     add(LayoutId::KeepOnTopButton);
     add(LayoutId::MinimiseButton);
     add(LayoutId::CloseButton);
+    // Every button of a bar stands in the chain, in the bar's order; Tab stops only at the
+    // one the bar gives its Tab stop.
     addButtons(LayoutId::BarFamilyBar);
     addButtons(LayoutId::WeldFamilyBar);
     // Hidden controls drop out of the chain, so both pages can stand in it.

@@ -109,25 +109,37 @@ class TestAccessibility : public QObject {
     }
 
     // The accessibility action checks the button without a click; the page must follow.
+    // The press action clicks.
     void toggleActionShowsTheFamily_data() {
         QTest::addColumn<int>("bar");
         QTest::addColumn<int>("family");
         QTest::addColumn<int>("page");
-        QTest::newRow("bar 工字钢") << int(LayoutId::BarFamilyBar) << 13 << int(LayoutId::BarPage);
-        QTest::newRow("weld 圆管") << int(LayoutId::WeldFamilyBar) << 4 << int(LayoutId::WeldPage);
-        QTest::newRow("bar 钢轨") << int(LayoutId::BarFamilyBar) << 29 << int(LayoutId::BarPage);
+        QTest::addColumn<QString>("action");
+        const QString toggle = QAccessibleActionInterface::toggleAction();
+        const QString press = QAccessibleActionInterface::pressAction();
+        QTest::newRow("bar 工字钢")
+            << int(LayoutId::BarFamilyBar) << 13 << int(LayoutId::BarPage) << toggle;
+        QTest::newRow("weld 圆管")
+            << int(LayoutId::WeldFamilyBar) << 4 << int(LayoutId::WeldPage) << toggle;
+        QTest::newRow("bar 钢轨") << int(LayoutId::BarFamilyBar) << 29 << int(LayoutId::BarPage)
+                                  << toggle;
+        QTest::newRow("bar 14 pressed")
+            << int(LayoutId::BarFamilyBar) << 14 << int(LayoutId::BarPage) << press;
+        QTest::newRow("weld 3 pressed")
+            << int(LayoutId::WeldFamilyBar) << 3 << int(LayoutId::WeldPage) << press;
     }
     void toggleActionShowsTheFamily() {
         QFETCH(int, bar);
         QFETCH(int, family);
         QFETCH(int, page);
+        QFETCH(QString, action);
         QAbstractButton* button = f.buttonWithUserId(LayoutId(bar), family);
         QVERIFY(button && !button->isChecked());
         QAccessibleInterface* iface = accessible(button);
         QAccessibleActionInterface* actions = iface->actionInterface();
         QVERIFY(actions);
-        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::toggleAction()));
-        actions->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(actions->actionNames().contains(action));
+        actions->doAction(action);
         QVERIFY(button->isChecked());
         QVERIFY(f.at<QWidget>(LayoutId(page))->isVisible());
         if (LayoutId(page) == LayoutId::WeldPage) {
@@ -159,6 +171,53 @@ class TestAccessibility : public QObject {
         f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 13));
         QCOMPARE(f.window->barPage()->currentStandardId(),
                  ui::userId(f.buttonsOf(LayoutId::StandardsBar).first()) - 1000);
+    }
+
+    // Each bar is a named group of radio buttons, and each button says its place, as a
+    // screen reader that gets no place in a set over AT-SPI needs.
+    void barsAreNamedGroupsOfRadioButtons_data() {
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("count");
+        QTest::newRow("families") << int(LayoutId::BarFamilyBar) << "型材规格" << 20;
+        QTest::newRow("weld families") << int(LayoutId::WeldFamilyBar) << "焊接型钢计算" << 13;
+        QTest::newRow("standards of H sections") << int(LayoutId::StandardsBar) << "标准" << 5;
+    }
+    void barsAreNamedGroupsOfRadioButtons() {
+        QFETCH(int, bar);
+        QFETCH(QString, name);
+        QFETCH(int, count);
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QAccessibleInterface* group = accessible(f.at<QWidget>(LayoutId(bar)));
+        QVERIFY(group);
+        QCOMPARE(group->role(), QAccessible::Grouping);
+        QCOMPARE(group->text(QAccessible::Name), name);
+        const QList<QAbstractButton*> buttons = f.buttonsOf(LayoutId(bar));
+        QCOMPARE(buttons.size(), count);
+        for (int i = 0; i < buttons.size(); ++i) {
+            QAccessibleInterface* iface = accessible(buttons[i]);
+            QVERIFY(iface);
+            QCOMPARE(iface->role(), QAccessible::RadioButton);
+            QCOMPARE(iface->text(QAccessible::Name), buttons[i]->text());
+            QVERIFY2(iface->text(QAccessible::Description)
+                         .endsWith(QStringLiteral("第 %1 项，共 %2 项").arg(i + 1).arg(count)),
+                     qPrintable(iface->text(QAccessible::Description)));
+            QVERIFY(iface->state().checkable);
+            QCOMPARE(bool(iface->state().checked), buttons[i]->isChecked());
+            QVERIFY(iface->state().focusable);
+            QCOMPARE(iface->parent()->object(), f.at<QWidget>(LayoutId(bar)));
+        }
+    }
+
+    void aFamilySaysItsNameRoleAndPlace() {
+        QAbstractButton* button = f.buttonWithUserId(LayoutId::BarFamilyBar, 13);
+        QAccessibleInterface* iface = accessible(button);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("工字钢"));
+        QCOMPARE(iface->role(), QAccessible::RadioButton);
+        QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("第 14 项，共 20 项"));
+        f.click(button);
+        QVERIFY(iface->state().checked);
+        QVERIFY(!accessible(f.buttonWithUserId(LayoutId::BarFamilyBar, 19))->state().checked);
     }
 
     void keyboardActivationShowsThePage() {

@@ -121,23 +121,36 @@ class TestMainWindow : public QObject {
         }
         return chain;
     }
+    // Each bar is one Tab stop: its checked button, else its first.
     QList<QWidget*> pageStart() const {
         QList<QWidget*> start;
         for (LayoutId id : {LayoutId::TransparencySlider, LayoutId::KeepOnTopButton,
                             LayoutId::MinimiseButton, LayoutId::CloseButton})
             start << f.at<QWidget>(id);
         for (LayoutId bar : {LayoutId::BarFamilyBar, LayoutId::WeldFamilyBar}) {
-            for (QAbstractButton* b : f.buttonsOf(bar))
-                start << b;
+            QAbstractButton* stop = f.buttonsOf(bar).first();
+            for (QAbstractButton* b : f.buttonsOf(bar)) {
+                if (b->isChecked()) stop = b;
+            }
+            start << stop;
         }
         return start;
     }
+    QAbstractButton* checkedOf(LayoutId bar) const {
+        for (QAbstractButton* b : f.buttonsOf(bar)) {
+            if (b->isChecked()) return b;
+        }
+        return nullptr;
+    }
 
-    void tabReachesEveryFamilyAndStandardInPageOrder() {
+    void tabStopsOnceInEachBarInPageOrder() {
         f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
         QList<QWidget*> expected = pageStart();
-        for (QAbstractButton* b : f.buttonsOf(LayoutId::StandardsBar))
-            expected << b;
+        QCOMPARE(expected.size(), 6);
+        QCOMPARE(expected[4], f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QCOMPARE(expected[5], f.buttonsOf(LayoutId::WeldFamilyBar).first());
+        QVERIFY(f.buttonsOf(LayoutId::StandardsBar).size() > 1);
+        expected << f.buttonsOf(LayoutId::StandardsBar).first();
         // The section properties panel follows the table; its copy button waits for a row.
         for (LayoutId id :
              {LayoutId::SearchScopeBox, LayoutId::SearchBox, LayoutId::SearchButton,
@@ -152,18 +165,154 @@ class TestMainWindow : public QObject {
             expected << takeOff->part(part);
         QCOMPARE(tabChain(), expected);
 
-        // Space on a family reached by Tab opens it, and Tab goes on from there.
-        QAbstractButton* plate = f.buttonWithUserId(LayoutId::BarFamilyBar, 25);
-        plate->setFocus();
-        QTest::keyClick(plate, Qt::Key_Space);
-        QVERIFY(plate->isChecked());
-        QTest::keyClick(plate, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), f.buttonsOf(LayoutId::BarFamilyBar).value(18));
+        // A standard checked later is the bar's stop. (What follows the bar depends on
+        // whether the standard has rows.)
+        QAbstractButton* third = f.buttonsOf(LayoutId::StandardsBar).value(2);
+        QVERIFY(third);
+        f.click(third);
+        expected[6] = third;
+        const QList<QWidget*> chain = tabChain();
+        QCOMPARE(chain.mid(0, 8), expected.mid(0, 8));
+        for (QAbstractButton* b : f.buttonsOf(LayoutId::StandardsBar))
+            QCOMPARE(chain.count(b), b == third ? 1 : 0);
+    }
+
+    // Space on a family reached by the arrows opens it; Tab goes on to the next bar, and
+    // Shift+Tab comes back to the family just opened.
+    void tabLeavesTheBarFromTheFamilyOpened() {
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QVERIFY(!tabChain().isEmpty());
+        QAbstractButton* first = f.buttonWithUserId(LayoutId::BarFamilyBar, 19);
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_End);
+        QAbstractButton* last = f.buttonsOf(LayoutId::BarFamilyBar).last();
+        QCOMPARE(QApplication::focusWidget(), last);
+        QTest::keyClick(last, Qt::Key_Space);
+        QVERIFY(last->isChecked());
+        QTest::keyClick(last, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.buttonsOf(LayoutId::WeldFamilyBar).first());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), last);
+        f.click(first);
+    }
+
+    // Shift+Tab from a button the arrows reached leaves the bar, though the checked button
+    // stands before it in the chain; the way back in is the checked button.
+    void backtabLeavesTheBarFromAnyButton() {
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QVERIFY(!tabChain().isEmpty());
+        QAbstractButton* checked = f.buttonWithUserId(LayoutId::BarFamilyBar, 19);
+        checked->setFocus();
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(QApplication::focusWidget(), f.buttonsOf(LayoutId::BarFamilyBar).value(3));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), f.at<QWidget>(LayoutId::CloseButton));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), checked);
+    }
+
+    // Arrows move within the bar and wrap at its ends, Home and End go to the ends; the
+    // focused button is the bar's only Tab stop, and nothing is chosen on the way.
+    void arrowsMoveWithinABar_data() {
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("to"); // -1: the last button
+        const struct {
+            const char* name;
+            LayoutId bar;
+        } bars[] = {{"families", LayoutId::BarFamilyBar},
+                    {"weld families", LayoutId::WeldFamilyBar},
+                    {"standards", LayoutId::StandardsBar}};
+        for (const auto& b : bars) {
+            const int bar = int(b.bar);
+            QTest::addRow("%s right", b.name) << bar << 1 << int(Qt::Key_Right) << 2;
+            QTest::addRow("%s down", b.name) << bar << 1 << int(Qt::Key_Down) << 2;
+            QTest::addRow("%s left", b.name) << bar << 2 << int(Qt::Key_Left) << 1;
+            QTest::addRow("%s up", b.name) << bar << 2 << int(Qt::Key_Up) << 1;
+            QTest::addRow("%s left wraps", b.name) << bar << 0 << int(Qt::Key_Left) << -1;
+            QTest::addRow("%s right wraps", b.name) << bar << -1 << int(Qt::Key_Right) << 0;
+            QTest::addRow("%s home", b.name) << bar << 2 << int(Qt::Key_Home) << 0;
+            QTest::addRow("%s end", b.name) << bar << 1 << int(Qt::Key_End) << -1;
+        }
+    }
+    void arrowsMoveWithinABar() {
+        QFETCH(int, bar);
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, to);
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QVERIFY(!tabChain().isEmpty()); // the window is active
+        const QList<QAbstractButton*> buttons = f.buttonsOf(LayoutId(bar));
+        QVERIFY(buttons.size() >= 3);
+        QAbstractButton* start = buttons.value(from < 0 ? buttons.size() - 1 : from);
+        QAbstractButton* target = buttons.value(to < 0 ? buttons.size() - 1 : to);
+        const QAbstractButton* checkedFamily = checkedOf(LayoutId::BarFamilyBar);
+        const QAbstractButton* checkedStandard = checkedOf(LayoutId::StandardsBar);
+        const int standard = f.window->barPage()->currentStandardId();
+        start->setFocus();
+        QTest::keyClick(start, Qt::Key(key));
+        QCOMPARE(QApplication::focusWidget(), target);
+        for (QAbstractButton* b : buttons)
+            QCOMPARE(bool(b->focusPolicy() & Qt::TabFocus), b == target);
+        QCOMPARE(checkedOf(LayoutId::BarFamilyBar), checkedFamily);
+        QCOMPARE(checkedOf(LayoutId::StandardsBar), checkedStandard);
+        QVERIFY(!checkedOf(LayoutId::WeldFamilyBar));
+        QCOMPARE(f.window->barPage()->currentStandardId(), standard);
+        QVERIFY(f.at<QWidget>(LayoutId::BarPage)->isVisible());
+    }
+
+    // Space and Enter choose the focused button, as a click does.
+    void spaceAndEnterChoose_data() {
+        QTest::addColumn<int>("bar");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("key");
+        QTest::newRow("weld family by Space")
+            << int(LayoutId::WeldFamilyBar) << 3 << int(Qt::Key_Space);
+        QTest::newRow("weld family by Enter")
+            << int(LayoutId::WeldFamilyBar) << 4 << int(Qt::Key_Return);
+        QTest::newRow("family by keypad Enter")
+            << int(LayoutId::BarFamilyBar) << 13 << int(Qt::Key_Enter);
+        QTest::newRow("standard by Space")
+            << int(LayoutId::StandardsBar) << 2 << int(Qt::Key_Space);
+        QTest::newRow("standard by Enter")
+            << int(LayoutId::StandardsBar) << 3 << int(Qt::Key_Return);
+    }
+    void spaceAndEnterChoose() {
+        QFETCH(int, bar);
+        QFETCH(int, index);
+        QFETCH(int, key);
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, 19));
+        QVERIFY(!tabChain().isEmpty());
+        QAbstractButton* button = f.buttonsOf(LayoutId(bar)).value(index);
+        QVERIFY(button && !button->isChecked());
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QVERIFY(button->isChecked());
+        const int id = ui::userId(button);
+        switch (LayoutId(bar)) {
+        case LayoutId::WeldFamilyBar:
+            QVERIFY(f.at<QWidget>(LayoutId::WeldPage)->isVisible());
+            QCOMPARE(ui::userId(f.at<QWidget>(LayoutId::CalculateButton)), id + 2000);
+            break;
+        case LayoutId::BarFamilyBar:
+            QVERIFY(f.at<QWidget>(LayoutId::BarPage)->isVisible());
+            QCOMPARE(f.window->barPage()->currentStandardId(),
+                     ui::userId(f.buttonsOf(LayoutId::StandardsBar).first()) - 1000);
+            break;
+        default:
+            QCOMPARE(f.window->barPage()->currentStandardId(), id - 1000);
+        }
     }
 
     void tabOnTheWeldPageGoesThroughTheFieldsThenMaterial() {
         f.click(f.buttonWithUserId(LayoutId::WeldFamilyBar, 1));
         QList<QWidget*> expected = pageStart();
+        // No family of the first bar is checked now.
+        QCOMPARE(expected[4], f.buttonsOf(LayoutId::BarFamilyBar).first());
+        QCOMPARE(expected[5], f.buttonWithUserId(LayoutId::WeldFamilyBar, 1));
         expected << f.window->weldPage()->dimensionFields();
         QCOMPARE(expected.size(), pageStart().size() + 5);
         for (LayoutId id :
