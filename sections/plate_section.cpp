@@ -81,8 +81,8 @@ SectionResult plateSection(const std::vector<Plate>& plates) {
         add("Wy右", c.Iyy / toRight / 1e3, "cm³");
     }
     if (!same(c.Ixy, 0, c.Ixx + c.Iyy)) {
-        add("Iu", c.Imax / 1e4, "cm⁴");
-        add("Iv", c.Imin / 1e4, "cm⁴");
+        add("Imax", c.Imax / 1e4, "cm⁴");
+        add("Imin", c.Imin / 1e4, "cm⁴");
         add("tanα", std::tan(c.angle), "");
     }
     add("x0", toLeft / 10, "cm");

@@ -21,8 +21,9 @@ bool platesOverlap(const Plate& a, const Plate& b);
 
 // A Ix Iy ix iy, then the moduli: Wx and Wy where the section is symmetric about that axis,
 // otherwise Wx上 / Wx下 (at the top and bottom extreme fibre) and Wy左 / Wy右; where x and y
-// are not principal axes (a Z), also Iu Iv (u the major, v the minor principal axis) and
-// tanα (slope of u to x); last the centroid x0, y0 from the left and bottom extreme fibres.
+// are not principal axes (a Z), also Imax Imin about the major and the minor principal axis
+// (named so, since GB/T 706 and GB 50018 give u and x different meanings) and tanα (slope of
+// the major axis to x); last the centroid x0, y0 from the left and bottom extreme fibres.
 // ok is false for an empty list, a plate without area or plates that overlap.
 SectionResult plateSection(const std::vector<Plate>& plates);
 

@@ -529,6 +529,10 @@ void TestWeldCalculation::builtUpProperties_data() {
     QTest::newRow("box 400×300, sides 12, top and bottom 16")
         << 3 << typicalSections.at(3) << QStringList{"A", "Ix", "Iy", "Wx", "Wy", "It"}
         << QList<double>{184.32, 45377.1264, 25524.6336, 2268.85632, 1701.64224, 48922.361856};
+    // Point-symmetric: x and y are not principal, so the principal moments are shown too.
+    QTest::newRow("lipped Z 200/70/20/3")
+        << 24 << typicalSections.at(24) << QStringList{"A", "Ix", "Iy", "Imax", "Imin"}
+        << QList<double>{11.04, 670.1952, 110.1236, 733.742102472, 46.576697528};
     QTest::newRow("tube 219×8") << 4 << typicalSections.at(4)
                                 << QStringList{"A", "I", "W", "i", "It"}
                                 << QList<double>{53.0300840, 2955.4328685, 269.9025451, 7.4653366,
