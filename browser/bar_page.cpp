@@ -111,7 +111,7 @@ void BarPage::onSearchClick() {
 
 std::string BarPage::readSearchKeyword() {
     auto* box = ui::element<QLineEdit>(m_window, LayoutId::SearchBox);
-    const std::string keyword = box ? ui::fromQt(box->text()) : std::string();
+    std::string keyword = box ? ui::fromQt(box->text()) : std::string();
     if (keyword.empty()) ui::showMessage(m_window, QStringLiteral("请先输入要搜索的关键字。"));
     return keyword;
 }

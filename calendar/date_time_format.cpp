@@ -114,7 +114,7 @@ std::string formatTimePart(const QTime& time, const std::string& picture, bool f
             value = time.second();
             break;
         default: { // 't'
-            const std::string marker = utf8(time.hour() < 12 ? locale.amText() : locale.pmText());
+            std::string marker = utf8(time.hour() < 12 ? locale.amText() : locale.pmText());
             if (run > 1 || marker.empty()) return marker;
             // The first character only, never half of a multi-byte one.
             std::size_t end = 1;

@@ -123,7 +123,7 @@ std::string typedForm(const std::string& keyword, const DesignationStyle& style)
         const std::u32string w = decode(word);
         if (!w.empty() && text.size() > w.size() && text.compare(0, w.size(), w) == 0 &&
             isDigit(text[w.size()])) {
-            text = prefix + text.substr(w.size());
+            text = std::u32string(prefix).append(text, w.size());
             break;
         }
     }

@@ -95,7 +95,7 @@ QString resolveImagePath(const QString& catalogueOrWindowPath) {
     if (!path.startsWith(imageFolder)) return QString();
     const QString base = resourceRoot + withoutExtension(path);
     for (const char* extension : {".svg", ".png"}) {
-        const QString candidate = base + QLatin1String(extension);
+        QString candidate = base + QLatin1String(extension);
         if (QFile::exists(candidate)) return candidate;
     }
     return QString();

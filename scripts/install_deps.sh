@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
+  build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev clang-format clang-tidy
   qt6-base-dev qt6-declarative-dev qt6-svg-dev qt6-base-dev-tools
   libgl-dev libegl-dev libxkbcommon-dev libvulkan-dev
   qt6-qpa-plugins libqt6svg6 qml6-module-qtqml qt6-translations-l10n

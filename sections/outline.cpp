@@ -104,6 +104,7 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
             return;
     {
         std::vector<Point> sharp;
+        sharp.reserve(corners.size());
         for (const Corner& c : corners)
             sharp.push_back(c.p);
         if (polygonMoments(sharp).A < 0) std::reverse(corners.begin(), corners.end());

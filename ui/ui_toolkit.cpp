@@ -66,7 +66,7 @@ int userId(const QObject* object) {
 #include <QTimer>
 
 namespace ui {
-void onActivated(QAbstractButton* button, std::function<void()> handler) {
+void onActivated(QAbstractButton* button, const std::function<void()>& handler) {
     // A click emits toggled before clicked; the flag keeps that from running the handler
     // twice. It is cleared on the next turn of the event loop, so a toggle without a click
     // (the accessibility action) cannot swallow a later click.

@@ -43,7 +43,7 @@ namespace ui {
 // Runs the handler once for every activation of the button: a click (mouse, Space, Enter)
 // and also the accessibility "Toggle" action, which checks the button without a click.
 // A programmatic setChecked must be wrapped in a QSignalBlocker to stay silent.
-void onActivated(QAbstractButton* button, std::function<void()> handler);
+void onActivated(QAbstractButton* button, const std::function<void()>& handler);
 
 // A text element whose accessible name is what it shows; the role word (for example
 // "消息") goes into the accessible description, so a screen reader hears the content.
