@@ -1,8 +1,8 @@
 #include "browser/bar_page.h"
 
 #include "browser/bar_drawing.h"
-#include "browser/column_widths.h"
 #include "browser/choice_bar.h"
+#include "browser/column_widths.h"
 #include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
 #include "browser/section_properties_panel.h"
