@@ -12,6 +12,7 @@
 #include "export/table_text.h"
 #include "sections/outline.h"
 #include "sections/section_properties.h"
+#include "weld/weld_calculation.h"
 
 #include <QElapsedTimer>
 #include <QString>
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -248,5 +250,25 @@ int main() {
     std::printf("copy subtype %s as tab-separated text (%lld characters): best %.0f us, median "
                 "%.0f us\n",
                 largest.c_str(), static_cast<long long>(characters), tsv.best, tsv.median);
+
+    // The weld calculator: a whole calculation with the section's properties, and the
+    // refusal of the longest text a field may receive.
+    const CatalogueQueries weldQueries(db);
+    const std::map<std::string, std::string> hFields = {
+        {"h", "300"}, {"b", "200"}, {"tw", "8"}, {"t1", "10"}, {"t2", "12"}};
+    Timing weld = measure(25, [&] {
+        calculateWeld(
+            weldQueries, 1, [&](const std::string& n) { return hFields.at(n); }, "7850");
+    });
+    std::printf("weld calculation H 300/200/8/10/12 with its properties: best %.0f us, median "
+                "%.0f us\n",
+                weld.best, weld.median);
+    const std::string longText(30000, '9');
+    Timing refused = measure(25, [&] {
+        calculateWeld(
+            weldQueries, 1, [&](const std::string&) { return longText; }, "7850");
+    });
+    std::printf("weld field of 30000 characters refused: best %.0f us, median %.0f us\n",
+                refused.best, refused.median);
     return failure.isEmpty() ? 0 : 1;
 }
