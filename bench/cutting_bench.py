@@ -102,10 +102,6 @@ def run(binary, folder):
         name, bars, ms, bound, proof = line.split()
         bars, ms, bound = int(bars), int(ms), int(bound)
         cls = name.rsplit("_", 1)[0]
-        if cls[0] in "ut" and cls[1:].isdigit():
-            pass
-        else:
-            cls = cls.rstrip("0123456789_")
         optimal = bars == known[name] if name in known else proof == "proven"
         if not optimal:
             failed.append(f"{name}: {bars} bars, bound {bound}")

@@ -20,9 +20,6 @@ namespace cutting::detail {
 
 namespace {
 
-// Past this the model takes CBC longer than a user waits for it.
-constexpr size_t maxArcs = 150'000;
-
 struct Arc {
     qint64 from, to;
     int type; // -1: the loss arc to the end of the bar
@@ -92,7 +89,8 @@ std::mutex cbcMutex;
 
 } // namespace
 
-std::optional<ExactResult> solveArcFlow(const Model& model, double cutoff, const Clock& clock) {
+std::optional<ExactResult> solveArcFlow(const Model& model, double cutoff, const Clock& clock,
+                                        size_t maxArcs) {
     std::vector<Graph> graphs;
     size_t arcs = 0;
     for (int s = 0; s < model.stocks(); ++s) {

@@ -451,6 +451,12 @@ Result solve(const Request& r) {
 
     // Diving: fix the whole part of the LP solution, re-solve the rest, fix one more
     // pattern whenever nothing is whole; first-fit fills each residual for a plan.
+    struct Residual {
+        Model rest;
+        Solution fixed;
+        double bound;
+    };
+    std::optional<Residual> small;
     if (lp.solved && !done()) {
         Model rest = model;
         Solution fixed;
@@ -489,18 +495,33 @@ Result solve(const Request& r) {
             if (done()) break;
             const LpResult next = solveRelaxation(rest, pool, clock);
             if (!next.solved) break;
-            if (best && fixed.cost(model) + rest.roundUp(next.value) >= bestCost - eps) break;
+            const double restBound = rest.roundUp(next.bound);
+            if (best && fixed.cost(model) + restBound >= bestCost - eps) break;
+            // Kept for the exact model should diving fail.
+            const qint64 left = std::accumulate(rest.demand.begin(), rest.demand.end(), qint64(0));
+            if (!small && left <= 60) small = Residual{rest, fixed, restBound};
             pool = next.columns;
             x = next.x;
         }
     }
 
-    // The exact model, for what diving left open.
+    // When diving misses, the exact model on the first small rest it left, asked only for
+    // a plan at that rest's bound: rounding alone often misses the one exact fill that is
+    // left (triplets).
+    if (!done() && !clock.stop() && small) {
+        const double cutoff = small->rest.granularity > 0
+                                  ? small->bound + small->rest.granularity * 0.5
+                                  : small->bound + eps;
+        auto exact = solveArcFlow(small->rest, cutoff, clock, 150'000);
+        if (exact && exact->solution) offer(joined(small->fixed, *exact->solution));
+    }
+
+    // The exact model on the whole, when it is small enough to prove the plan.
     if (!done() && !clock.stop()) {
         double cutoff = 1e300;
         if (best)
             cutoff = model.granularity > 0 ? bestCost - model.granularity * 0.5 : bestCost - eps;
-        if (auto exact = solveArcFlow(model, cutoff, clock)) {
+        if (auto exact = solveArcFlow(model, cutoff, clock, 30'000)) {
             if (exact->solution) offer(*exact->solution);
             if (exact->proven && best) {
                 proven = true;

@@ -74,8 +74,9 @@ struct ExactResult {
 };
 
 // The arc-flow model solved with CBC, for models whose graph stays small; none when it
-// is too large. Only solutions cheaper than `cutoff` are sought.
-std::optional<ExactResult> solveArcFlow(const Model& model, double cutoff, const Clock& clock);
+// has more than `maxArcs` arcs. Only solutions cheaper than `cutoff` are sought.
+std::optional<ExactResult> solveArcFlow(const Model& model, double cutoff, const Clock& clock,
+                                        size_t maxArcs);
 
 // Bounded knapsack over whole capacities: the best counts for one bar of each capacity.
 // Exposed for the tests of the pricing.
