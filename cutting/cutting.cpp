@@ -516,8 +516,9 @@ Result solve(const Request& r) {
         if (exact && exact->solution) offer(joined(small->fixed, *exact->solution));
     }
 
-    // The exact model on the whole, when it is small enough to prove the plan.
-    if (!done() && !clock.stop()) {
+    // The exact model on the whole, when it is small enough to prove the plan; CBC's root
+    // work does not watch the clock, so not in the last moments.
+    if (!done() && !clock.stop() && clock.secondsLeft() > 0.5) {
         double cutoff = 1e300;
         if (best)
             cutoff = model.granularity > 0 ? bestCost - model.granularity * 0.5 : bestCost - eps;
