@@ -66,13 +66,8 @@ void AllStandardsSearch::run() {
         m_model.appendRow(none);
     }
 
-    QString message;
-    if (result.groups.empty())
-        message = QStringLiteral("全部标准中没有找到包含该关键字的规格。");
-    else
-        message = QStringLiteral("在 %1 个标准中找到 %2 条规格，回车或双击打开。")
-                      .arg(result.groups.size())
-                      .arg(result.rowCount());
+    QString message = ui::toQt(searchReport(SearchScope::AllStandards, keyword, result.rowCount(),
+                                            static_cast<int>(result.groups.size())));
     if (!result.failedStandards.empty()) {
         QStringList names;
         for (const std::string& name : result.failedStandards)

@@ -135,6 +135,11 @@ void BarPage::fillSpecTable(int subtypeId) {
     const TextGrid grid = runSpecSelect(
         m_queries, buildSpecSelectStatement(m_queries, subtypeId, search ? &keyword : nullptr));
     m_shownKeyword = search ? keyword : std::string();
+    // Said after every search, so that a screen reader hears what was found; an empty
+    // keyword keeps its prompt.
+    if (search && !keyword.empty())
+        ui::showMessage(m_window, ui::toQt(searchReport(SearchScope::CurrentStandard, keyword,
+                                                        std::max(0, grid.rowCount - 1))));
 
     QStringList headers;
     for (int k = 0; k < grid.columnCount; ++k)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue_queries.h"
+#include "sections/property_text.h"
 
 #include <string>
 #include <utility>
@@ -62,12 +63,6 @@ const SectionMapping* sectionMappingOf(int subtypeId);
 // One catalogue record: column name and stored text, all columns of the table.
 using RowRecord = std::vector<std::pair<std::string, std::string>>;
 
-struct ShownProperty {
-    std::string symbol; // "Ix"
-    std::string value;  // "2369", four significant digits, or as a source prints it
-    std::string unit;   // "cm⁴"
-};
-
 // Either properties, or a note saying why there are none.
 struct RowSectionProperties {
     std::vector<ShownProperty> properties;
@@ -86,14 +81,7 @@ RowRecord readRowRecord(const CatalogueQueries& queries, int subtypeId,
                         const std::vector<std::string>& columns,
                         const std::vector<std::string>& values);
 
-// Four significant digits, no exponent, "." as the decimal point whatever the locale.
-std::string formatPropertyValue(double value);
-
 // What names the row in a copy: its designation, or for the standards that have none the
 // leading shown dimensions with their column names ("宽度10 厚度3").
 std::string rowDesignation(const std::vector<std::string>& columns,
                            const std::vector<std::string>& values);
-
-// "热轧工字钢 I20a A=35.58 cm² Ix=2369 cm⁴ …"; a property without unit has none after it.
-std::string formatCopiedProperties(const std::string& standardName, const std::string& designation,
-                                   const std::vector<ShownProperty>& properties);

@@ -1,5 +1,7 @@
 #include "browser/spec_select.h"
 
+#include "catalogue/catalogue_search.h"
+
 namespace {
 
 std::vector<std::string> splitColumns(const std::string& columns) {
@@ -25,10 +27,18 @@ SpecSelect buildSpecSelectStatement(const CatalogueQueries& queries, int subtype
     SpecSelect select;
     std::string clause;
     if (keyword) {
-        for (const std::string& name : splitColumns(columns))
+        const std::vector<std::string> names = splitColumns(columns);
+        for (const std::string& name : names)
             clause += (clause.empty() ? "" : " or ") + name + " like '%' || ?1 || '%' ";
-        clause = " and (" + clause + " )";
         select.parameters.push_back(*keyword);
+        // The keyword's typed form finds what it means, besides what the keyword finds.
+        const std::string form = typedForm(*keyword, designationStyleOf(queries, subtypeId));
+        if (!form.empty() && form != *keyword) {
+            for (const std::string& name : names)
+                clause += "or instr(lower(" + name + "), ?2) > 0 ";
+            select.parameters.push_back(asciiLowerText(form));
+        }
+        clause = " and (" + clause + " )";
     }
     select.sql = "select " + columns + " from " + table + " where SUBTYPEID=" + id + clause;
     return select;

@@ -13,7 +13,9 @@ struct SpecSelect {
 };
 
 // keyword == nullptr: no search. Otherwise every shown column is matched with LIKE against
-// '%' || keyword || '%' (letters A-Z without regard to case, "%" and "_" as wildcards).
+// '%' || keyword || '%' (letters A-Z without regard to case, "%" and "_" as wildcards), and
+// also against the keyword's typed form for this standard (keyword_forms.h), where that
+// differs from the keyword.
 SpecSelect buildSpecSelectStatement(const CatalogueQueries& queries, int subtypeId,
                                     const std::string* keyword);
 

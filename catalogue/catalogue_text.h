@@ -19,3 +19,7 @@ bool parseCatalogueText(std::string_view text, ParsedTable& table, std::string& 
 // A stored value without the blanks (space, tab, CR, LF) around it: tables keep a trailing
 // blank after some values ("0.20 ").
 std::string trimmedText(std::string_view text);
+
+// Full-width ASCII forms (U+FF01..U+FF5E), as a Chinese input method types them, and the
+// ideographic space folded to ASCII; every other byte is kept.
+std::string foldFullWidth(const std::string& text);

@@ -135,6 +135,7 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
         const Point next = corners[(k + 1) % n].p;
         if (tangent[k] == 0) {
             points_.push_back(here);
+            arcFrom_.push_back(-1);
             continue;
         }
         const Point ein = unit(here - prev);
@@ -147,6 +148,8 @@ RoundedPolygon::RoundedPolygon(std::vector<Corner> corners) {
         const Point centre = (t1 + (normal * side * r));
         points_.push_back(t1);
         points_.push_back(t2);
+        arcFrom_.push_back(static_cast<int>(arcs_.size()));
+        arcFrom_.push_back(-1);
         arcs_.push_back({centre, t1, t2, r, turn[k]});
     }
     moments_ = polygonMoments(points_);
@@ -176,6 +179,126 @@ double RoundedPolygon::extent(Point dir, Point origin) const {
         if (a <= arc.sweep) best = std::max(best, dot(dir, arc.centre + dir * arc.radius - origin));
     }
     return best;
+}
+
+namespace {
+
+// The part of the edge a → b (turned frame) where y ≥ c: ∫x dy and ∫xy dy, exact for a line.
+void edgeBeyond(Point a, Point b, double c, bool firstMoment, HalfMoments& h) {
+    if (a.y < c && b.y < c) return;
+    if (a.y < c) a = {a.x + (b.x - a.x) * (c - a.y) / (b.y - a.y), c};
+    if (b.y < c) b = {b.x + (a.x - b.x) * (c - b.y) / (a.y - b.y), c};
+    const double dy = b.y - a.y;
+    h.A += dy * (a.x + b.x) / 2;
+    if (firstMoment) h.S += dy * (2 * a.x * a.y + a.x * b.y + b.x * a.y + 2 * b.x * b.y) / 6;
+}
+
+// ∫x dy and ∫xy dy along p(θ) = m + R(cos θ, sin θ) from θ = a to b (dy = R cos θ dθ).
+void arcIntegrals(Point m, double R, double a, double b, double sense, bool firstMoment,
+                  HalfMoments& h) {
+    if (!(b > a)) return;
+    auto area = [&](double q) {
+        return m.x * R * std::sin(q) + R * R * (q / 2 + std::sin(2 * q) / 4);
+    };
+    auto first = [&](double q) {
+        const double s = std::sin(q), k = std::cos(q);
+        return R * (m.x * m.y * s + m.x * R * s * s / 2 + m.y * R * (q / 2 + std::sin(2 * q) / 4) -
+                    R * R * k * k * k / 3);
+    };
+    h.A += sense * (area(b) - area(a));
+    if (firstMoment) h.S += sense * (first(b) - first(a));
+}
+
+} // namespace
+
+HalfPlaneCut::HalfPlaneCut(const RoundedPolygon& shape, Point dir) {
+    if (!shape.valid_) return;
+    // y' = dir·p, x' = dir.y·x − dir.x·y: a rotation, so the outline keeps its sense.
+    auto turned = [dir](Point p) {
+        return Point{dir.y * p.x - dir.x * p.y, dir.x * p.x + dir.y * p.y};
+    };
+    const auto& pts = shape.points_;
+    const std::size_t n = pts.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (shape.arcFrom_[i] < 0) {
+            edges_.push_back({turned(pts[i]), turned(pts[(i + 1) % n])});
+            continue;
+        }
+        const auto& arc = shape.arcs_[static_cast<std::size_t>(shape.arcFrom_[i])];
+        const Point m = turned(arc.centre);
+        const Point start = turned(arc.from) - m;
+        const double from = std::atan2(start.y, start.x);
+        Arc a{m,
+              arc.radius,
+              std::min(from, from + arc.sweep),
+              std::max(from, from + arc.sweep),
+              arc.sweep > 0 ? 1.0 : -1.0,
+              {}};
+        arcIntegrals(a.m, a.R, a.lo, a.hi, a.sense, true, a.whole);
+        arcs_.push_back(a);
+    }
+    low_ = -shape.extent(dir * -1.0, {0, 0});
+    high_ = shape.extent(dir, {0, 0});
+}
+
+HalfMoments HalfPlaneCut::beyond(double c, bool firstMoment) const {
+    HalfMoments h;
+    for (const Edge& e : edges_)
+        edgeBeyond(e.a, e.b, c, firstMoment, h);
+    constexpr double pi = std::numbers::pi;
+    for (const Arc& a : arcs_) {
+        const double s = (c - a.m.y) / a.R;
+        if (s >= 1) continue;
+        if (s <= -1) {
+            h.A += a.whole.A;
+            h.S += a.whole.S;
+            continue;
+        }
+        // The circle lies at or above y = c for θ in [α, π − α] + 2πk.
+        const double alpha = std::asin(s);
+        for (int k = static_cast<int>(std::floor(a.lo / (2 * pi))) - 1;
+             k <= static_cast<int>(std::floor(a.hi / (2 * pi))) + 1; ++k)
+            arcIntegrals(a.m, a.R, std::max(a.lo, alpha + 2 * pi * k),
+                         std::min(a.hi, pi - alpha + 2 * pi * k), a.sense, firstMoment, h);
+    }
+    return h;
+}
+
+HalfMoments RoundedPolygon::beyond(Point dir, double c) const {
+    return HalfPlaneCut(*this, dir).beyond(c);
+}
+
+double plasticModulus(const RoundedPolygon& outer, const std::vector<const RoundedPolygon*>& holes,
+                      Point dir) {
+    if (!outer.valid()) return 0;
+    for (const RoundedPolygon* hole : holes)
+        if (!hole->valid()) return 0;
+    std::vector<HalfPlaneCut> cuts{HalfPlaneCut(outer, dir)};
+    for (const RoundedPolygon* hole : holes)
+        cuts.emplace_back(*hole, dir);
+    auto part = [&](double c, bool firstMoment) {
+        HalfMoments h = cuts[0].beyond(c, firstMoment);
+        for (std::size_t k = 1; k < cuts.size(); ++k) {
+            const HalfMoments m = cuts[k].beyond(c, firstMoment);
+            h.A -= m.A;
+            h.S -= m.S;
+        }
+        return h;
+    };
+    const HalfMoments whole = part(-HUGE_VAL, true);
+    double lo = cuts[0].low();
+    double hi = cuts[0].high();
+    const double span = hi - lo;
+    // The area beyond c falls from A to 0 as c runs from lo to hi.
+    for (int i = 0; i < 200 && hi - lo > 1e-13 * span; ++i) {
+        const double mid = (lo + hi) / 2;
+        (part(mid, false).A > whole.A / 2 ? lo : hi) = mid;
+    }
+    // ∫|s − sp| dA is stationary in sp where the halves are equal, so the bisection's last
+    // step changes it only to second order.
+    const double sp = (lo + hi) / 2;
+    const HalfMoments up = part(sp, true);
+    return (up.S - sp * up.A) - ((whole.S - up.S) - sp * (whole.A - up.A));
 }
 
 } // namespace sections

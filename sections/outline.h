@@ -57,10 +57,18 @@ struct CentralMoments {
 
 CentralMoments central(const Moments& m);
 
+// Area and first moment S = ∫ s dA (s = dir·p) of a part of a region.
+struct HalfMoments {
+    double A = 0;
+    double S = 0;
+};
+
 struct Corner {
     Point p;
     double radius = 0; // 0: sharp
 };
+
+class HalfPlaneCut;
 
 class RoundedPolygon {
   public:
@@ -74,7 +82,13 @@ class RoundedPolygon {
     // Largest dir·(p − origin) over the outline's points p (dir a unit vector).
     double extent(Point dir, Point origin) const;
 
+    // The part of the region where dir·p ≥ c (dir a unit vector), exact: boundary integrals
+    // A = ∮ x' ds and S = ∮ x' s ds in a frame turned so that s = dir·p, along the edges and
+    // arcs on that side; the cut itself adds nothing, since ds = 0 along it.
+    HalfMoments beyond(Point dir, double c) const;
+
   private:
+    friend class HalfPlaneCut;
     struct Arc {
         Point centre;
         Point from; // tangent points, in the outline's counter-clockwise order
@@ -84,8 +98,41 @@ class RoundedPolygon {
     };
     std::vector<Point> points_; // the outline through the tangent points
     std::vector<Arc> arcs_;
+    std::vector<int> arcFrom_; // per point: the arc starting there, or -1 (an edge starts)
     Moments moments_;
     bool valid_ = false;
 };
+
+// The outline's edges and arcs turned once so that s = dir·p is the second coordinate, for
+// many cuts square to one direction (the bisection for the plastic neutral axis).
+class HalfPlaneCut {
+  public:
+    HalfPlaneCut(const RoundedPolygon& shape, Point dir);
+    // As RoundedPolygon::beyond; S only when firstMoment is set.
+    HalfMoments beyond(double c, bool firstMoment = true) const;
+    // The smallest and largest s over the outline.
+    double low() const { return low_; }
+    double high() const { return high_; }
+
+  private:
+    struct Edge {
+        Point a, b;
+    };
+    struct Arc {
+        Point m;
+        double R, lo, hi, sense; // θ from lo to hi, sense −1 where the outline runs clockwise
+        HalfMoments whole;
+    };
+    std::vector<Edge> edges_;
+    std::vector<Arc> arcs_;
+    double low_ = 0, high_ = 0;
+};
+
+// Plastic section modulus ∫|s − sp| dA of `outer` less `holes` (s = dir·p, dir a unit vector):
+// the plastic neutral axis s = sp, square to dir, halves the area and is found by bisection
+// on the area of one side. dir = (0, 1) gives the modulus for bending about an axis parallel
+// to x. 0 when a region is not valid.
+double plasticModulus(const RoundedPolygon& outer, const std::vector<const RoundedPolygon*>& holes,
+                      Point dir);
 
 } // namespace sections

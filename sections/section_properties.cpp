@@ -101,6 +101,14 @@ Fibres fibres(const RoundedPolygon& shape, Point dir, Point centroid) {
     return {shape.extent(dir, centroid), shape.extent({-dir.x, -dir.y}, centroid)};
 }
 
+// Plastic moduli of a solid outline for bending about axes parallel to x and to y.
+double plasticX(const RoundedPolygon& shape) {
+    return plasticModulus(shape, {}, {0, 1});
+}
+double plasticY(const RoundedPolygon& shape) {
+    return plasticModulus(shape, {}, {1, 0});
+}
+
 // Doubly symmetric solid: I-beam, H, bars.
 SectionResult symmetricSolid(const RoundedPolygon& shape) {
     if (!shape.valid()) return {};
@@ -116,6 +124,8 @@ SectionResult symmetricSolid(const RoundedPolygon& shape) {
     t.length("iy", std::sqrt(c.Iyy / c.A));
     t.modulus("Wx", c.Ixx / top);
     t.modulus("Wy", c.Iyy / side);
+    t.modulus("Wpx", plasticX(shape));
+    t.modulus("Wpy", plasticY(shape));
     return std::move(t).result();
 }
 
@@ -192,6 +202,7 @@ SectionResult angleResult(const RoundedPolygon& shape, bool equalLegs) {
         t.modulus("Wu", a.Wu);
         t.modulus("Wv", a.Wv);
         t.length("z0", c.cy);
+        t.modulus("Wpx", plasticX(shape)); // Wpy is the same by symmetry
     } else {
         // GB/T 706 order: Ix Ix1 Iy Iy1 Iu, ix iy iu, Wx Wy Wu, tan α, x0 y0.
         t.inertia("Ix", c.Ixx);
@@ -214,19 +225,27 @@ SectionResult angleResult(const RoundedPolygon& shape, bool equalLegs) {
         t.ratio("tanα", std::abs(a.v.x / a.v.y));
         t.length("x0", c.cx);
         t.length("y0", c.cy);
+        t.modulus("Wpx", plasticX(shape));
+        t.modulus("Wpy", plasticY(shape));
     }
     return std::move(t).result();
 }
 
 // Rounded rectangle (outer radius R) less the inner one (radius R − t), both centred.
-Moments hollowRectangle(double H, double B, double t, double R, bool& valid) {
-    const RoundedPolygon outer(rect(-B / 2, -H / 2, B / 2, H / 2, R));
-    const RoundedPolygon inner(
-        rect(-B / 2 + t, -H / 2 + t, B / 2 - t, H / 2 - t, std::max(R - t, 0.0)));
-    valid = outer.valid() && inner.valid();
-    Moments m = outer.moments();
-    m -= inner.moments();
-    return m;
+struct Hollow {
+    RoundedPolygon outer, inner;
+    bool valid() const { return outer.valid() && inner.valid(); }
+    Moments moments() const {
+        Moments m = outer.moments();
+        m -= inner.moments();
+        return m;
+    }
+    double plastic(Point dir) const { return plasticModulus(outer, {&inner}, dir); }
+};
+Hollow hollowRectangle(double H, double B, double t, double R) {
+    return {
+        RoundedPolygon(rect(-B / 2, -H / 2, B / 2, H / 2, R)),
+        RoundedPolygon(rect(-B / 2 + t, -H / 2 + t, B / 2 - t, H / 2 - t, std::max(R - t, 0.0)))};
 }
 
 // Bredt's thin-wall torsion of a closed wall of thickness t around a mean line of length p
@@ -238,9 +257,10 @@ void bredt(double t, double p, double Ah, double& It, double& Wt) {
 }
 
 // The properties of a closed section symmetric about both axes, with its extreme fibres at
-// h/2 and b/2 and its torsion constants; a square one prints I, i, W without axis.
-SectionResult closedSectionResult(const CentralMoments& c, double h, double b, double It, double Wt,
+// h/2 and b/2 and its torsion constants; a square one prints I, i, W, Wp without axis.
+SectionResult closedSectionResult(const Hollow& shape, double h, double b, double It, double Wt,
                                   bool square) {
+    const CentralMoments c = central(shape.moments());
     Table tb;
     tb.area("A", c.A);
     if (square) {
@@ -257,19 +277,24 @@ SectionResult closedSectionResult(const CentralMoments& c, double h, double b, d
     }
     tb.inertia("It", It);
     tb.modulus("Wt", Wt);
+    if (square) {
+        tb.modulus("Wp", shape.plastic({0, 1}));
+    } else {
+        tb.modulus("Wpx", shape.plastic({0, 1}));
+        tb.modulus("Wpy", shape.plastic({1, 0}));
+    }
     return std::move(tb).result();
 }
 
 SectionResult closedRectangle(double H, double B, double t, double R) {
-    bool valid = false;
-    const Moments m = hollowRectangle(H, B, t, R, valid);
-    if (!valid) return {};
+    const Hollow shape = hollowRectangle(H, B, t, R);
+    if (!shape.valid()) return {};
     const double Rm = std::max(R - t / 2, 0.0);
     const double p = 2 * (H - t + B - t) - 2 * Rm * (4 - pi);
     const double Ah = (H - t) * (B - t) - Rm * Rm * (4 - pi);
     double It = 0, Wt = 0;
     bredt(t, p, Ah, It, Wt);
-    return closedSectionResult(central(m), H, B, It, Wt, H == B);
+    return closedSectionResult(shape, H, B, It, Wt, H == B);
 }
 
 // Shared by the cold-formed shapes: the strip's outline and its thin-wall constants.
@@ -317,6 +342,8 @@ SectionResult coldChannelResult(const CentreLine& line, double b, double t) {
     tb.length("e0", k.wall.centroid.x - k.wall.shearCentre.x);
     tb.inertia("It", k.wall.It);
     tb.warping("Iw", k.wall.Iw);
+    tb.modulus("Wpx", plasticX(k.shape));
+    tb.modulus("Wpy", plasticY(k.shape));
     return std::move(tb).result();
 }
 
@@ -349,6 +376,7 @@ SectionResult coldAngleResult(const CentreLine& line, double t, bool warping) {
     tb.length("e0", std::hypot(sc.x - from.x, sc.y - from.y));
     tb.inertia("It", k.wall.It);
     if (warping) tb.warping("Iw", k.wall.Iw);
+    tb.modulus("Wpx", plasticX(k.shape)); // Wpy is the same by symmetry
     return std::move(tb).result();
 }
 
@@ -378,6 +406,8 @@ SectionResult coldZResult(const CentreLine& line) {
     tb.inertia("Ixy", std::abs(c.Ixy));
     tb.inertia("It", k.wall.It);
     tb.warping("Iw", k.wall.Iw);
+    tb.modulus("Wpx", plasticX(k.shape));
+    tb.modulus("Wpy", plasticY(k.shape));
     return std::move(tb).result();
 }
 
@@ -446,6 +476,8 @@ SectionResult rolledChannel(double h, double b, double d, double t, double r, do
     tb.modulus("Wymax", c.Iyy / z0);
     tb.modulus("Wymin", c.Iyy / (b - z0));
     tb.length("z0", z0);
+    tb.modulus("Wpx", plasticX(shape));
+    tb.modulus("Wpy", plasticY(shape));
     return std::move(tb).result();
 }
 
@@ -509,6 +541,8 @@ SectionResult tSection(double h, double B, double t1, double t2, double r) {
     tb.modulus("Wxmin", c.Ixx / c.cy);
     tb.modulus("Wy", c.Iyy / x);
     tb.length("Cx", Cx);
+    tb.modulus("Wpx", plasticX(shape));
+    tb.modulus("Wpy", plasticY(shape));
     return std::move(tb).result();
 }
 
@@ -524,6 +558,7 @@ SectionResult roundTube(double D, double t) {
     tb.length("i", std::sqrt(I / A));
     tb.inertia("It", 2 * I);
     tb.modulus("Wt", 2 * I / (D / 2));
+    tb.modulus("Wp", (D * D * D - d * d * d) / 6);
     return std::move(tb).result();
 }
 
@@ -537,14 +572,13 @@ SectionResult rectangularTube(double H, double B, double t, double R) {
 SectionResult flatOvalTube(double A, double B, double t) {
     if (!positive({A, B, t}) || A < B || 2 * t >= B) return {};
     // A stadium is a rounded rectangle whose corner radius is half its height.
-    bool valid = false;
-    const Moments m = hollowRectangle(B, A, t, B / 2, valid);
-    if (!valid) return {};
+    const Hollow shape = hollowRectangle(B, A, t, B / 2);
+    if (!shape.valid()) return {};
     const double p = 2 * (A - B) + pi * (B - t);
     const double Ah = (A - B) * (B - t) + pi * (B - t) * (B - t) / 4;
     double It = 0, Wt = 0;
     bredt(t, p, Ah, It, Wt);
-    return closedSectionResult(central(m), B, A, It, Wt, false);
+    return closedSectionResult(shape, B, A, It, Wt, false);
 }
 
 SectionResult roundBar(double d) {
@@ -558,6 +592,7 @@ SectionResult roundBar(double d) {
     tb.length("i", d / 4);
     tb.inertia("It", 2 * I);
     tb.modulus("Wt", 2 * I / (d / 2));
+    tb.modulus("Wp", d * d * d / 6);
     return std::move(tb).result();
 }
 
@@ -573,6 +608,7 @@ SectionResult squareBar(double a) {
     tb.length("i", a / std::sqrt(12.0));
     tb.inertia("It", It);
     tb.modulus("Wt", Wt);
+    tb.modulus("Wp", a * a * a / 4);
     return std::move(tb).result();
 }
 
@@ -600,6 +636,12 @@ SectionResult regularBar(double s, int n) {
         tb.modulus("W", c.Ixx / (s / 2));
     }
     tb.length("i", std::sqrt(c.Ixx / c.A));
+    if (n == 6) {
+        tb.modulus("Wpx", plasticX(shape));
+        tb.modulus("Wpy", plasticY(shape));
+    } else {
+        tb.modulus("Wp", plasticX(shape));
+    }
     return std::move(tb).result();
 }
 } // namespace
@@ -628,6 +670,8 @@ SectionResult flatBar(double b, double t) {
     tb.length("iy", std::sqrt(Iy / A));
     tb.inertia("It", It);
     tb.modulus("Wt", Wt);
+    tb.modulus("Wpx", b * t * t / 4);
+    tb.modulus("Wpy", t * b * b / 4);
     return std::move(tb).result();
 }
 

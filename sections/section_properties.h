@@ -41,7 +41,18 @@ const Property* find(const SectionResult& result, std::string_view symbol);
 //   tanα                          slope of the minor axis to the long leg (angles) or of the
 //                                 major axis to the flanges (Z);
 //   z0, x0, y0, Cx                centroid from the outer face named with each shape;
-//   It, Wt                        torsion constant and torsion modulus; Iw warping constant.
+//   It, Wt                        torsion constant and torsion modulus; Iw warping constant;
+//   Wpx, Wpy (Wp)                 plastic section moduli for bending about the x and y axes
+//                                 named with each shape (Wp where the shape prints I and W
+//                                 without axis). The plastic neutral axis is parallel to that
+//                                 axis and halves the area; Wp is the sum of the two halves'
+//                                 first moments about it. For angles, channels, T and Z these
+//                                 are the geometric axes along the legs, flanges and web (x, y;
+//                                 GB 50018's x1, y1 for Z), not the principal u, v; equal angles
+//                                 print Wpx only (Wpy equals it). Outlines with arcs are
+//                                 integrated exactly (plasticModulus in outline.h); tubes,
+//                                 round, square and flat bars are closed form. Listed last, after
+//                                 the values the GB tables print, none of which print them.
 
 // Hot-rolled, GB/T 706. h height, b flange width, d web thickness, t mean flange thickness
 // (taken halfway along the flange outstand), r root fillet, r1 toe radius (NaN: rule below).

@@ -43,18 +43,10 @@ namespace {
 
 constexpr int resizeMargin = 5;
 
-template <typename T> T* tagged(T* widget, LayoutId id, const QString& accessibleName = {}) {
-    ui::setLayoutId(widget, id);
-    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
-    return widget;
-}
+using ui::tagged;
 
 QLabel* textLine(LayoutId id, const QString& roleWord, const QString& objectName = {}) {
-    auto* label = tagged(new QLabel, id);
-    ui::makeValueLine(label, roleWord);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (!objectName.isEmpty()) label->setObjectName(objectName);
-    return label;
+    return ui::valueLine(id, roleWord, objectName);
 }
 
 QToolButton* titleButton(LayoutId id, const QString& tip) {
@@ -85,7 +77,8 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     auto* pagesLayout = new QVBoxLayout(pages);
     pagesLayout->setContentsMargins(8, 6, 8, 6);
     pagesLayout->addWidget(buildBarPage());
-    pagesLayout->addWidget(buildWeldPage());
+    m_weldPage = new WeldPage(m_queries);
+    pagesLayout->addWidget(m_weldPage);
     outer->addWidget(pages, 1);
     outer->addWidget(buildStatusStrip());
 
@@ -106,7 +99,6 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     // Start-up order: bars, material table, handlers, slider, clock, window buttons,
     // first page, calendar line, minimum size.
     m_barPage = new BarPage(this, m_queries, this);
-    m_weldPage = new WeldPage(this, m_queries, this);
     buildFamilyBars(
         this, m_queries, &m_familyButtons,
         [this](QAbstractButton* b) {
@@ -453,115 +445,6 @@ QWidget* MainWindow::buildBarPage() {
     return page;
 }
 
-QWidget* MainWindow::buildWeldPage() {
-    auto* page = tagged(new QWidget, LayoutId::WeldPage, QStringLiteral("焊接型钢计算页"));
-    page->hide();
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(14);
-
-    auto* panel = tagged(new QWidget, LayoutId::DrawingPanel, QStringLiteral("截面尺寸"));
-    panel->setObjectName(QStringLiteral("drawingPanel"));
-    panel->setAttribute(Qt::WA_StyledBackground);
-    panel->setFixedSize(340, 310);
-    auto* drawing = tagged(new QLabel(panel), LayoutId::WeldDrawing, QStringLiteral("截面示意图"));
-    drawing->setGeometry(0, 0, 340, 310);
-    drawing->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto* left = new QVBoxLayout;
-    left->addWidget(panel);
-    left->addStretch(1);
-    layout->addLayout(left);
-
-    auto* right = new QVBoxLayout;
-    right->setSpacing(6);
-    right->addWidget(
-        textLine(LayoutId::WeldTitleLine, QStringLiteral("焊接型钢"), QStringLiteral("weldTitle")));
-
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
-    const struct {
-        QString caption;
-        LayoutId formula;
-        LayoutId result;
-        LayoutId copy;
-    } rows[] = {
-        {QStringLiteral("截面积"), LayoutId::AreaFormulaLine, LayoutId::AreaResultLine,
-         LayoutId::CopyAreaButton},
-        {QStringLiteral("每米重量"), LayoutId::WeightFormulaLine, LayoutId::WeightResultLine,
-         LayoutId::CopyWeightButton},
-        {QStringLiteral("每米表面积"), LayoutId::SurfaceFormulaLine, LayoutId::SurfaceResultLine,
-         LayoutId::CopySurfaceButton},
-    };
-    int r = 0;
-    for (const auto& row : rows) {
-        grid->addWidget(new QLabel(row.caption + QStringLiteral("公式：")), r, 0, Qt::AlignTop);
-        auto* formula = textLine(row.formula, row.caption + QStringLiteral("公式"));
-        formula->setWordWrap(true);
-        formula->setStyleSheet(QStringLiteral("color: #4c5b6b; font-family: monospace;"));
-        grid->addWidget(formula, r, 1, 1, 2);
-        ++r;
-    }
-    grid->setColumnStretch(1, 1);
-    right->addLayout(grid);
-
-    auto* materialRow = new QHBoxLayout;
-    auto* materialCaption = new QLabel(QStringLiteral("材质："));
-    materialRow->addWidget(materialCaption);
-    auto* box = tagged(new QComboBox, LayoutId::MaterialBox, QStringLiteral("材质"));
-    box->setMinimumWidth(170);
-    materialCaption->setBuddy(box);
-    materialRow->addWidget(box);
-    auto* densityCaption = new QLabel(QStringLiteral("密度(kg/m³)："));
-    materialRow->addWidget(densityCaption);
-    auto* density = tagged(new QLineEdit, LayoutId::DensityField, QStringLiteral("密度"));
-    density->setPlaceholderText(QStringLiteral("选择材质或输入密度"));
-    density->setFixedWidth(140);
-    densityCaption->setBuddy(density);
-    materialRow->addWidget(density);
-    materialRow->addStretch(1);
-    right->addLayout(materialRow);
-
-    auto* calculate = tagged(new QPushButton(QStringLiteral("计算")), LayoutId::CalculateButton,
-                             QStringLiteral("计算"));
-    calculate->setMinimumHeight(30);
-    calculate->setDefault(true);
-    // The weld take-off shares the row of the calculate button and puts its totals beside
-    // the results: the page has no height to spare at the minimum window size.
-    auto* takeOff = tagged(new TakeOffPanel, LayoutId::WeldTakeOff, QStringLiteral("用量计算"));
-    auto* calculateRow = new QHBoxLayout;
-    calculateRow->addWidget(calculate, 0, Qt::AlignTop);
-    calculateRow->addSpacing(12);
-    calculateRow->addWidget(takeOff, 1);
-    right->addLayout(calculateRow);
-
-    auto* results = new QGridLayout;
-    results->setHorizontalSpacing(8);
-    r = 0;
-    for (const auto& row : rows) {
-        auto* caption = new QLabel(row.caption + QStringLiteral("："));
-        // The weld page names the weight and surface per piece for the balls.
-        caption->setObjectName(QStringLiteral("resultCaption%1").arg(r));
-        results->addWidget(caption, r, 0);
-        auto* result = textLine(row.result, row.caption + QStringLiteral("结果"),
-                                QStringLiteral("resultLine"));
-        result->setMinimumWidth(160);
-        results->addWidget(result, r, 1);
-        auto* copy = tagged(new QPushButton(QStringLiteral("复制")), row.copy,
-                            QStringLiteral("复制") + row.caption);
-        copy->setToolTip(QStringLiteral("复制%1结果到剪贴板").arg(row.caption));
-        results->addWidget(copy, r, 2);
-        ++r;
-    }
-    results->setColumnMinimumWidth(3, 12);
-    results->addWidget(takeOff->takeTotals(Qt::Vertical), 0, 4, 3, 1, Qt::AlignTop);
-    results->setColumnStretch(4, 1);
-    right->addLayout(results);
-    right->addStretch(1);
-    layout->addLayout(right, 1);
-    return page;
-}
-
 QWidget* MainWindow::buildStatusStrip() {
     auto* strip = new QFrame;
     strip->setObjectName(QStringLiteral("statusStrip"));
@@ -607,15 +490,7 @@ void MainWindow::arrangeTabOrder() {
     add(LayoutId::CopySectionPropertiesButton);
     if (auto* takeOff = ui::element<TakeOffPanel>(this, LayoutId::BarTakeOff))
         order << takeOff->tabChain();
-    order << m_weldPage->dimensionFields();
-    for (LayoutId id : {LayoutId::MaterialBox, LayoutId::DensityField, LayoutId::CalculateButton})
-        add(id);
-    // The weld take-off stands in the row of the calculate button, before the results.
-    if (auto* takeOff = ui::element<TakeOffPanel>(this, LayoutId::WeldTakeOff))
-        order << takeOff->tabChain();
-    for (LayoutId id :
-         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
-        add(id);
+    order << m_weldPage->tabChain();
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

@@ -48,7 +48,6 @@ class MainWindow : public QWidget {
     QWidget* buildTitleStrip();
     QWidget* buildFamilyArea();
     QWidget* buildBarPage();
-    QWidget* buildWeldPage();
     QWidget* buildStatusStrip();
     // Tab follows the page: title strip, family bars, then the page on show.
     void arrangeTabOrder();

@@ -93,6 +93,28 @@ void makeValueLine(QLabel* label, const QString& roleWord) {
     label->setAccessibleDescription(roleWord);
 }
 
+QLabel* valueLine(LayoutId id, const QString& roleWord, const QString& objectName) {
+    auto* label = new QLabel;
+    setLayoutId(label, id);
+    makeValueLine(label, roleWord);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (!objectName.isEmpty()) label->setObjectName(objectName);
+    return label;
+}
+
+QString spokenUnits(QString text) {
+    // Longest first, so that "c㎡" is not read as "c" and "㎡".
+    static const std::pair<const char16_t*, const char16_t*> spoken[] = {
+        {u"Kg/m", u" 千克每米"},    {u"Kg/个", u" 千克每个"}, {u"㎡/m", u" 平方米每米"},
+        {u"㎡/个", u" 平方米每个"}, {u"c㎡", u" 平方厘米"},   {u"cm²", u"平方厘米"},
+        {u"cm³", u"立方厘米"},      {u"cm⁴", u"厘米四次方"},  {u"cm⁶", u"厘米六次方"},
+        {u"m²", u"平方米"},         {u"㎡", u" 平方米"},      {u"kg/m³", u"千克每立方米"},
+    };
+    for (const auto& [symbol, words] : spoken)
+        text.replace(QString::fromUtf16(symbol), QString::fromUtf16(words));
+    return text.simplified();
+}
+
 void showPicture(QLabel* picture, const QString& path) {
     const QPixmap pixmap = loadImage(path, QSize(), picture->devicePixelRatioF());
     if (pixmap.isNull())

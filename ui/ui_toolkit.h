@@ -51,6 +51,20 @@ void makeValueLine(QLabel* label, const QString& roleWord);
 // that names no image leaves the element empty.
 void showPicture(QLabel* picture, const QString& path);
 
+// Tags a widget with its layout id and, where given, its accessible name.
+template <typename T> T* tagged(T* widget, LayoutId id, const QString& accessibleName = {}) {
+    setLayoutId(widget, id);
+    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+// A new value line (makeValueLine) with its layout id, selectable with the mouse.
+QLabel* valueLine(LayoutId id, const QString& roleWord, const QString& objectName = {});
+
+// A text with its unit symbols spelled out for a screen reader ("66.24c㎡" → "66.24 平方厘米"):
+// the squared and cubed signs and "Kg" are read out wrongly or not at all.
+QString spokenUnits(QString text);
+
 // Writes the shared message line (element 21) of the window and announces it to
 // assistive technology.
 void showMessage(const QWidget* window, const QString& text);

@@ -1,5 +1,7 @@
 #include "weld/text_helpers.h"
 
+#include "catalogue/catalogue_text.h"
+
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -28,38 +30,6 @@ bool matchesAt(const std::string& text, std::size_t pos, const std::string& sear
         if (asciiLower(text[pos + k]) != asciiLower(search[k])) return false;
     }
     return true;
-}
-
-// Full-width forms U+FF01..U+FF5E are EF BC 81..EF BC BF and EF BD 80..EF BD 9E;
-// the ideographic space U+3000 is E3 80 80.
-std::string foldFullWidth(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto b0 = static_cast<unsigned char>(text[i]);
-        if (i + 2 < text.size()) {
-            const auto b1 = static_cast<unsigned char>(text[i + 1]);
-            const auto b2 = static_cast<unsigned char>(text[i + 2]);
-            if (b0 == 0xEF && b1 == 0xBC && b2 >= 0x81 && b2 <= 0xBF) {
-                out += static_cast<char>(b2 - 0x81 + 0x21);
-                i += 3;
-                continue;
-            }
-            if (b0 == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E) {
-                out += static_cast<char>(b2 - 0x80 + 0x60);
-                i += 3;
-                continue;
-            }
-            if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) {
-                out += ' ';
-                i += 3;
-                continue;
-            }
-        }
-        out += text[i];
-        ++i;
-    }
-    return out;
 }
 
 bool isDigit(char c) {

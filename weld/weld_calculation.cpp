@@ -1,5 +1,6 @@
 #include "weld/weld_calculation.h"
 
+#include "takeoff/takeoff.h"
 #include "weld/formula.h"
 #include "weld/script_engine.h"
 #include "weld/text_helpers.h"
@@ -37,49 +38,46 @@ double roundHalfUp(double x, int n) {
 
 WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
                               const std::function<std::string(const std::string& name)>& fieldText,
-                              const std::string& densityText) {
+                              const std::string& densityText, const QLocale& locale) {
     WeldCalculation result;
+    auto refuse = [&result](const std::string& field, const std::string& message) {
+        result.refusedField = field;
+        result.message = message;
+        return result;
+    };
     ScriptEngine engine;
     const std::string id = std::to_string(familyId);
     std::vector<FormulaBinding> bindings;
+    WeldDimensions dimensions;
 
     const TextGrid marks = queries.weldMarksOfFamily(id);
     if (marks.columnCount > 2) {
         for (int r = 1; r < marks.rowCount; ++r) {
             const std::string& name = marks.cell(r, 2);
             const std::string value = fieldText(name);
-            if (value.empty()) {
-                result.message = "你还没有输入 " + name + " 的数值。";
-                return result;
-            }
-            if (textToNumber(value) <= 0.0000001) {
-                result.message = "您输入的 " + name + " 值有误，请检查后重新输入。";
-                return result;
-            }
-            bindings.push_back({name, value});
+            if (value.empty()) return refuse(name, "你还没有输入 " + name + " 的数值。");
+            const TakeOffNumber number =
+                readTakeOffNumber(QString::fromStdString(value), locale, false);
+            if (number.state != TakeOffNumber::Valid || number.value <= 0.0000001)
+                return refuse(name, "您输入的 " + name + " 值有误，请检查后重新输入。");
+            dimensions[name] = number.value;
+            // The number read, written as a plain literal: typed text never becomes part of
+            // the expression.
+            bindings.push_back({name, numberToText(number.value)});
         }
     }
     bindings.push_back({"l", "1000"});
 
-    if (densityText.empty()) {
-        result.message = "你还没有选择材质类型，将影响重量相关的计算。";
-        return result;
-    }
-    bindings.push_back({"p", numberToText(textToNumber(densityText) / 1000)});
+    if (densityText.empty())
+        return refuse(densityFieldName, "你还没有选择材质类型，将影响重量相关的计算。");
+    const TakeOffNumber density =
+        readTakeOffNumber(QString::fromStdString(densityText), locale, false);
+    if (density.state != TakeOffNumber::Valid)
+        return refuse(densityFieldName, "您输入的密度值有误，请检查后重新输入。");
+    bindings.push_back({"p", numberToText(density.value / 1000)});
 
-    // Names are bound one after another, so a typed text holding a later name ("3b" for h,
-    // "2l") would be rewritten into a different number and give a plausible wrong result.
-    // Such a dimension counts as unreadable: the lines whose formula uses it show 0, as
-    // they do for any other typed text the evaluator cannot read.
-    std::vector<std::string> unreadable;
-    for (std::size_t k = 0; k + 2 < bindings.size(); ++k) {
-        for (std::size_t later = k + 1; later < bindings.size(); ++later) {
-            if (containsName(bindings[k].value, bindings[later].name)) {
-                unreadable.push_back(bindings[k].name);
-                break;
-            }
-        }
-    }
+    const std::string fault = weldGeometryFault(familyId, dimensions);
+    if (!fault.empty()) return refuse(std::string(), "截面尺寸不成立：" + fault + "。");
 
     std::string formulas[3];
     const TextGrid grid = queries.weldFormulasOfFamily(id);
@@ -99,21 +97,14 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
             *lines[k] = noResultText;
             continue;
         }
-        double value = 0;
-        const std::string withPi = replaceText(formulas[k], "pi", "3.141592653");
-        bool readable = true;
-        for (const std::string& name : unreadable)
-            readable = readable && !containsName(withPi, name);
-        if (readable) {
-            const std::string bound = bindFormula(formulas[k], bindings);
-            const std::string text = engine.Eval(bound);
-            if (text.empty() && formulaOutOfRange(bound)) {
-                WeldCalculation refused;
-                refused.message = outOfRangeMessage;
-                return refused;
-            }
-            value = textToNumber(text);
+        const std::string bound = bindFormula(formulas[k], bindings);
+        const std::string text = engine.Eval(bound);
+        if (text.empty() && formulaOutOfRange(bound)) {
+            WeldCalculation refused;
+            refused.message = outOfRangeMessage;
+            return refused;
         }
+        double value = textToNumber(text);
         if (k == 1) result.weight = value;
         if (k == 2) result.surface = value;
         value = roundHalfUp(value, 3);
@@ -125,6 +116,9 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
     }
 
     result.perPiece = perPiece;
+    result.dimensions = std::move(dimensions);
+    result.density = density.value;
+    result.section = builtUpSection(familyId, result.dimensions);
     result.ok = true;
     result.message = "计算完成，你可以将结果复制到剪贴板。";
     return result;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "catalogue/catalogue_queries.h"
+#include "weld/built_up_section.h"
+
+#include <QLocale>
 
 #include <functional>
 #include <optional>
@@ -11,9 +14,10 @@
 double roundHalfUp(double x, int n);
 
 // Outcome of one click on the calculate button. On a failed check, or a result too large
-// to compute, ok is false, message holds the hint and the lines are empty: the page keeps
-// the results it showed before. A family whose weight formula does not use the length l
-// (the balls) weighs one piece: its weight and surface are per piece ("Kg/个", "㎡/个").
+// to compute, ok is false, message holds the hint, refusedField names the field at fault
+// (a dimension's symbol, or densityFieldName) and the lines are empty. A family whose weight
+// formula does not use the length l (the balls) weighs one piece: its weight and surface are per
+// piece ("Kg/个", "㎡/个").
 struct WeldCalculation {
     bool ok = false;
     std::string message;
@@ -24,7 +28,15 @@ struct WeldCalculation {
     // lines round them, for the take-off to multiply; none where the family has no formula.
     std::optional<double> weight, surface;
     bool perPiece = false;
+    std::string refusedField;
+    // What the numbers were computed from: the dimensions read (mm) and the density
+    // (kg/m³), and the properties of the section they build.
+    WeldDimensions dimensions;
+    double density = 0;
+    BuiltUpSection section;
 };
+
+inline const std::string densityFieldName = "密度";
 
 // True when the weight formula does not use the length l: the family (a ball) weighs one
 // piece, and its weight and surface are per piece.
@@ -35,7 +47,11 @@ inline const std::string noResultText = "—";
 inline const std::string outOfRangeMessage = "计算结果超出范围，请检查输入的尺寸";
 
 // Checks the family's dimension fields in row order (fieldText gives a field's text by its
-// dimension name), then the density text (kg/m³), binds and evaluates the three formulas.
+// dimension name), then the density text (kg/m³), then the geometry of the family's
+// drawing; binds the numbers read and evaluates the three formulas. A field must hold one
+// plain positive decimal number in the locale's notation (full-width digits count): "4+4",
+// "12abc", "1,5" with a point as the decimal sign, signs and exponents are refused, and the
+// formulas only ever see the number read, never the typed text.
 WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
                               const std::function<std::string(const std::string& name)>& fieldText,
-                              const std::string& densityText);
+                              const std::string& densityText, const QLocale& locale = QLocale());

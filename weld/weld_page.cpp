@@ -1,19 +1,24 @@
 #include "weld/weld_page.h"
 
+#include "sections/property_text.h"
 #include "ui/takeoff_panel.h"
 #include "ui/ui_toolkit.h"
 #include "weld/dimension_names.h"
 #include "weld/materials.h"
 #include "weld/text_helpers.h"
-#include "weld/weld_calculation.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -39,85 +44,316 @@ QPoint readPosition(const std::string& pos) {
     return QPoint(readInt(parts.value(0)), readInt(parts.value(1)));
 }
 
+// What each property symbol of a built-up section means, for its tooltip and a screen
+// reader: the symbols alone do not say which axis.
+QString propertyMeaning(const std::string& symbol) {
+    static const std::pair<const char*, const char*> meanings[] = {
+        {"A", "截面积"},
+        {"Ix", "绕强轴 x（水平形心轴）的惯性矩"},
+        {"Iy", "绕 y 轴（竖向形心轴）的惯性矩"},
+        {"ix", "绕 x 轴的回转半径"},
+        {"iy", "绕 y 轴的回转半径"},
+        {"Wx", "绕 x 轴的截面模量"},
+        {"Wx上", "绕 x 轴、对上缘外纤维的截面模量"},
+        {"Wx下", "绕 x 轴、对下缘外纤维的截面模量"},
+        {"Wy", "绕 y 轴的截面模量"},
+        {"Wy左", "绕 y 轴、对左缘外纤维的截面模量"},
+        {"Wy右", "绕 y 轴、对右缘外纤维的截面模量"},
+        {"Iu", "绕最大主轴 u 的惯性矩"},
+        {"Iv", "绕最小主轴 v 的惯性矩"},
+        {"tanα", "最大主轴 u 与 x 轴夹角的正切"},
+        {"x0", "形心到截面左缘的距离"},
+        {"y0", "形心到截面下缘的距离"},
+        {"It", "扭转常数（闭口截面按 Bredt 公式）"},
+        {"I", "惯性矩（任一形心轴）"},
+        {"W", "截面模量"},
+        {"i", "回转半径"},
+        {"Wt", "扭转截面模量"},
+    };
+    for (const auto& [s, meaning] : meanings)
+        if (symbol == s) return QString::fromUtf8(meaning);
+    return {};
+}
+
 } // namespace
 
 QString materialItemText(const std::string& name, const std::string& density) {
     return QStringLiteral("%1    %2 kg/m³").arg(ui::toQt(name), ui::toQt(density));
 }
 
-WeldPage::WeldPage(QWidget* window, const CatalogueQueries& queries, QObject* parent)
-    : QObject(parent), m_window(window), m_queries(queries) {
-    if (auto* calculate = ui::element<QPushButton>(window, LayoutId::CalculateButton))
-        connect(calculate, &QPushButton::clicked, this, &WeldPage::onCalculateClick);
-    for (LayoutId id :
-         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton}) {
-        if (auto* copy = ui::element<QAbstractButton>(window, id)) {
-            copy->setEnabled(false);
-            connect(copy, &QAbstractButton::clicked, this,
-                    [this, copy] { onCopyResultClick(copy); });
-        }
+WeldPage::WeldPage(const CatalogueQueries& queries, QWidget* parent)
+    : QWidget(parent), m_queries(queries) {
+    ui::tagged(this, LayoutId::WeldPage, QStringLiteral("焊接型钢计算页"));
+    hide();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(14);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildDrawingPanel());
+    left->addStretch(1);
+    layout->addLayout(left);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(4);
+    m_title = ui::valueLine(LayoutId::WeldTitleLine, QStringLiteral("焊接型钢"),
+                            QStringLiteral("weldTitle"));
+    right->addWidget(m_title);
+    right->addLayout(buildFormulas());
+    right->addLayout(buildMaterialRow());
+
+    m_calculate = ui::tagged(new QPushButton(QStringLiteral("计算")), LayoutId::CalculateButton,
+                             QStringLiteral("计算"));
+    m_calculate->setMinimumHeight(28);
+    m_calculate->setDefault(true);
+    connect(m_calculate, &QPushButton::clicked, this, &WeldPage::onCalculateClick);
+    // The take-off shares the row of the calculate button and puts its totals beside the
+    // results: the page has no height to spare at the minimum window size.
+    m_takeOff = ui::tagged(new TakeOffPanel, LayoutId::WeldTakeOff, QStringLiteral("用量计算"));
+    auto* calculateRow = new QHBoxLayout;
+    calculateRow->addWidget(m_calculate, 0, Qt::AlignTop);
+    calculateRow->addSpacing(12);
+    calculateRow->addWidget(m_takeOff, 1);
+    right->addLayout(calculateRow);
+    right->addLayout(buildResults());
+    right->addWidget(buildProperties(), 1);
+    layout->addLayout(right, 1);
+    clearResults();
+}
+
+QWidget* WeldPage::buildDrawingPanel() {
+    m_drawingPanel = ui::tagged(new QWidget, LayoutId::DrawingPanel, QStringLiteral("截面尺寸"));
+    m_drawingPanel->setObjectName(QStringLiteral("drawingPanel"));
+    m_drawingPanel->setAttribute(Qt::WA_StyledBackground);
+    m_drawingPanel->setFixedSize(340, 310);
+    m_drawing =
+        ui::tagged(new QLabel(m_drawingPanel), LayoutId::WeldDrawing, QStringLiteral("截面示意图"));
+    m_drawing->setGeometry(0, 0, 340, 310);
+    m_drawing->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return m_drawingPanel;
+}
+
+QLayout* WeldPage::buildFormulas() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(3);
+    const QString captions[] = {QStringLiteral("截面积"), QStringLiteral("每米重量"),
+                                QStringLiteral("每米表面积")};
+    const LayoutId ids[] = {LayoutId::AreaFormulaLine, LayoutId::WeightFormulaLine,
+                            LayoutId::SurfaceFormulaLine};
+    for (int r = 0; r < 3; ++r) {
+        grid->addWidget(new QLabel(captions[r] + QStringLiteral("公式：")), r, 0, Qt::AlignTop);
+        m_formulaLines[r] = ui::valueLine(ids[r], captions[r] + QStringLiteral("公式"));
+        m_formulaLines[r]->setWordWrap(true);
+        m_formulaLines[r]->setStyleSheet(QStringLiteral("color: #4c5b6b; font-family: monospace;"));
+        grid->addWidget(m_formulaLines[r], r, 1);
     }
-    if (auto* box = ui::element<QComboBox>(window, LayoutId::MaterialBox)) {
-        for (const auto& [name, density] : materialTable())
-            box->addItem(materialItemText(name, density));
-        box->setCurrentIndex(-1);
-        box->setPlaceholderText(QStringLiteral("请选择材质"));
-        connect(box, &QComboBox::activated, this, &WeldPage::onMaterialSelect);
-    }
+    // Whoever checks a result by hand needs the two names the drawing does not show.
+    auto* legend = new QLabel(QStringLiteral(
+        "式中尺寸以 mm 计；p 为密度，以 g/cm³（即 t/m³）计；l 为长度 1000 mm（按 1 米计）。"));
+    legend->setObjectName(QStringLiteral("formulaLegend"));
+    legend->setWordWrap(true);
+    legend->setStyleSheet(QStringLiteral("color: #6b7a8a; font-size: 11px;"));
+    grid->addWidget(legend, 3, 1);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+QLayout* WeldPage::buildMaterialRow() {
+    auto* row = new QHBoxLayout;
+    auto* materialCaption = new QLabel(QStringLiteral("材质："));
+    row->addWidget(materialCaption);
+    m_materialBox = ui::tagged(new QComboBox, LayoutId::MaterialBox, QStringLiteral("材质"));
+    m_materialBox->setMinimumWidth(170);
+    for (const auto& [name, density] : materialTable())
+        m_materialBox->addItem(materialItemText(name, density));
+    m_materialBox->addItem(customMaterialText);
+    m_materialBox->setCurrentIndex(-1);
+    m_materialBox->setPlaceholderText(QStringLiteral("请选择材质"));
+    connect(m_materialBox, &QComboBox::activated, this, &WeldPage::onMaterialSelect);
+    materialCaption->setBuddy(m_materialBox);
+    row->addWidget(m_materialBox);
+    auto* densityCaption = new QLabel(QStringLiteral("密度(kg/m³)："));
+    row->addWidget(densityCaption);
+    m_density = ui::tagged(new QLineEdit, LayoutId::DensityField, QStringLiteral("密度"));
+    m_density->setPlaceholderText(QStringLiteral("选择材质或输入密度"));
+    m_density->setFixedWidth(140);
+    densityCaption->setBuddy(m_density);
     // A density typed by hand is confirmed with Enter like the dimensions.
-    if (auto* density = ui::element<QLineEdit>(window, LayoutId::DensityField))
-        connect(density, &QLineEdit::returnPressed, this, &WeldPage::onCalculateClick);
+    connect(m_density, &QLineEdit::returnPressed, this, &WeldPage::onCalculateClick);
+    connect(m_density, &QLineEdit::textEdited, this, &WeldPage::onDensityEdited);
+    connect(m_density, &QLineEdit::textChanged, this, &WeldPage::onInputChanged);
+    row->addWidget(m_density);
+    row->addStretch(1);
+    return row;
+}
+
+QLayout* WeldPage::buildResults() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(2);
+    const QString captions[] = {QStringLiteral("截面积"), QStringLiteral("每米重量"),
+                                QStringLiteral("每米表面积")};
+    const LayoutId results[] = {LayoutId::AreaResultLine, LayoutId::WeightResultLine,
+                                LayoutId::SurfaceResultLine};
+    const LayoutId copies[] = {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton,
+                               LayoutId::CopySurfaceButton};
+    for (int r = 0; r < 3; ++r) {
+        m_resultCaptions[r] = new QLabel(captions[r] + QStringLiteral("："));
+        // The weld page names the weight and surface per piece for the balls.
+        m_resultCaptions[r]->setObjectName(QStringLiteral("resultCaption%1").arg(r));
+        grid->addWidget(m_resultCaptions[r], r, 0);
+        m_resultLines[r] = ui::valueLine(results[r], captions[r] + QStringLiteral("结果"),
+                                         QStringLiteral("resultLine"));
+        m_resultLines[r]->setMinimumWidth(150);
+        // Reachable with Tab, so a screen reader can read a result before copying it.
+        m_resultLines[r]->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                                  Qt::TextSelectableByKeyboard);
+        grid->addWidget(m_resultLines[r], r, 1);
+        m_copyButtons[r] = ui::tagged(new QPushButton(QStringLiteral("复制")), copies[r],
+                                      QStringLiteral("复制") + captions[r]);
+        m_copyButtons[r]->setToolTip(QStringLiteral("复制%1结果到剪贴板").arg(captions[r]));
+        m_copyButtons[r]->setFixedHeight(24);
+        QPushButton* copy = m_copyButtons[r];
+        connect(copy, &QPushButton::clicked, this, [this, copy] { onCopyResultClick(copy); });
+        grid->addWidget(copy, r, 2);
+    }
+    grid->setColumnMinimumWidth(3, 12);
+    grid->addWidget(m_takeOff->takeTotals(Qt::Vertical), 0, 4, 3, 1, Qt::AlignTop);
+    grid->setColumnStretch(4, 1);
+    return grid;
+}
+
+QWidget* WeldPage::buildProperties() {
+    auto* frame = new QFrame;
+    frame->setObjectName(QStringLiteral("weldProperties"));
+    frame->setAccessibleName(QStringLiteral("截面特性"));
+    frame->setStyleSheet(
+        QStringLiteral("#weldProperties { background: white; border: 1px solid #c9d3df; }"
+                       "#weldPropertiesTitle { font-weight: bold; color: #1d2b3a; }"
+                       "#weldPropertiesNote { color: #4c5b6b; }"
+                       "#weldPropertiesContent, QScrollArea { background: transparent; }"
+                       "QLabel[propertyLine=\"true\"]:focus { background: #dde8f5; }"));
+    frame->setMinimumHeight(44);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 2, 4, 2);
+    layout->setSpacing(1);
+    auto* head = new QHBoxLayout;
+    auto* title = new QLabel(QStringLiteral("截面特性"));
+    title->setObjectName(QStringLiteral("weldPropertiesTitle"));
+    head->addWidget(title);
+    m_propertiesNote = new QLabel;
+    m_propertiesNote->setObjectName(QStringLiteral("weldPropertiesNote"));
+    ui::makeValueLine(m_propertiesNote, QStringLiteral("截面特性说明"));
+    m_propertiesNote->setWordWrap(true);
+    head->addWidget(m_propertiesNote, 1);
+    m_copyProperties = new QPushButton(QStringLiteral("复制截面特性"));
+    m_copyProperties->setAccessibleName(QStringLiteral("复制截面特性"));
+    m_copyProperties->setToolTip(QStringLiteral("把尺寸和截面特性复制为一行 (Ctrl+Shift+C)"));
+    m_copyProperties->setFixedHeight(22);
+    connect(m_copyProperties, &QPushButton::clicked, this, &WeldPage::copyProperties);
+    auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this, nullptr,
+                                   nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, &WeldPage::copyProperties);
+    head->addWidget(m_copyProperties);
+    layout->addLayout(head);
+
+    m_propertiesScroll = new QScrollArea;
+    m_propertiesScroll->setFrameShape(QFrame::NoFrame);
+    m_propertiesScroll->setWidgetResizable(true);
+    m_propertiesScroll->setFocusPolicy(Qt::NoFocus);
+    m_propertiesContent = new QWidget;
+    m_propertiesContent->setObjectName(QStringLiteral("weldPropertiesContent"));
+    m_propertiesGrid = new QGridLayout(m_propertiesContent);
+    m_propertiesGrid->setContentsMargins(0, 0, 0, 0);
+    m_propertiesGrid->setHorizontalSpacing(18);
+    m_propertiesGrid->setVerticalSpacing(0);
+    m_propertiesScroll->setWidget(m_propertiesContent);
+    layout->addWidget(m_propertiesScroll, 1);
+    return frame;
 }
 
 void WeldPage::onMaterialSelect(int index) {
     const auto& materials = materialTable();
-    if (index < 0 || index >= static_cast<int>(materials.size())) return;
-    if (auto* density = ui::element<QLineEdit>(m_window, LayoutId::DensityField))
-        density->setText(ui::toQt(materials[static_cast<size_t>(index)].second));
+    if (index < 0 || index >= static_cast<int>(materials.size())) {
+        // 自定义: the density is typed by hand.
+        if (index >= 0) m_density->setFocus();
+        return;
+    }
+    m_density->setText(ui::toQt(materials[static_cast<size_t>(index)].second));
+}
+
+void WeldPage::onDensityEdited() {
+    // The box names the material whose density is typed, or says it is none of them.
+    const TakeOffNumber typed = readTakeOffNumber(m_density->text(), locale(), false);
+    const auto& materials = materialTable();
+    int index = static_cast<int>(materials.size()); // 自定义
+    for (size_t i = 0; typed.state == TakeOffNumber::Valid && i < materials.size(); ++i) {
+        if (QString::fromStdString(materials[i].second).toDouble() == typed.value)
+            index = static_cast<int>(i);
+    }
+    if (m_density->text().trimmed().isEmpty()) index = -1;
+    m_materialBox->setCurrentIndex(index);
 }
 
 void WeldPage::clearDimensions() {
-    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
-    if (!panel) return;
-    const QList<QWidget*> children = panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (QWidget* child : children) {
-        if (child->property(dimensionProperty).toBool()) delete child;
-    }
+    qDeleteAll(m_dimensionLabels);
+    qDeleteAll(m_fields);
+    m_dimensionLabels.clear();
+    m_fields.clear();
 }
 
 QList<QWidget*> WeldPage::dimensionFields() const {
     QList<QWidget*> fields;
-    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
-    if (!panel) return fields;
-    for (QLineEdit* field : panel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-        if (field->property(dimensionProperty).toBool()) fields << field;
-    }
+    for (QLineEdit* field : m_fields)
+        fields << field;
     return fields;
 }
 
-void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
-    if (QWidget* barPage = ui::elementById(m_window, LayoutId::BarPage)) barPage->hide();
-    if (QWidget* weldPage = ui::elementById(m_window, LayoutId::WeldPage)) weldPage->show();
+QList<QWidget*> WeldPage::tabChain() const {
+    QList<QWidget*> order = dimensionFields();
+    order << m_materialBox << m_density << m_calculate;
+    order << m_takeOff->tabChain();
+    for (int r = 0; r < 3; ++r)
+        order << m_resultLines[r] << m_copyButtons[r];
+    order << m_copyProperties;
+    for (QLabel* line : m_propertyLines)
+        order << line;
+    return order;
+}
 
-    const int familyId = ui::userId(button);
+void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
+    showFamily(ui::userId(button));
+}
+
+void WeldPage::showFamily(int familyId) {
+    if (QWidget* barPage = parentWidget() ? ui::elementById(window(), LayoutId::BarPage) : nullptr)
+        barPage->hide();
+    show();
+
+    // What was typed for the family shown before stays for when it comes back.
+    if (m_familyId > 0) {
+        QHash<QString, QString>& typed = m_typed[m_familyId];
+        for (QLineEdit* field : m_fields)
+            typed[field->objectName()] = field->text();
+    }
+    m_familyId = familyId;
     const std::string family = std::to_string(familyId);
-    if (auto* title = ui::element<QLabel>(m_window, LayoutId::WeldTitleLine))
-        title->setText(QStringLiteral("焊接-") + ui::toQt(m_queries.familyName(family)));
-    if (auto* calculate = ui::elementById(m_window, LayoutId::CalculateButton))
-        ui::setUserId(calculate, familyId + 2000);
+    m_title->setText(QStringLiteral("焊接-") + ui::toQt(m_queries.familyName(family)));
+    ui::setUserId(m_calculate, familyId + 2000);
 
     clearDimensions();
-    showTakeOff(nullptr);
-    if (auto* drawing = ui::element<QLabel>(m_window, LayoutId::WeldDrawing))
-        ui::showPicture(drawing, ui::toQt(m_queries.familyImage(family)));
+    clearResults();
+    ui::showPicture(m_drawing, ui::toQt(m_queries.familyImage(family)));
 
-    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
     const TextGrid marks = m_queries.weldMarksOfFamily(family);
-    for (int r = 1; panel && r < marks.rowCount && marks.columnCount >= 4; ++r) {
+    const QHash<QString, QString> typed = m_typed.value(familyId);
+    m_filling = true;
+    for (int r = 1; r < marks.rowCount && marks.columnCount >= 4; ++r) {
         const QString name = ui::toQt(marks.cell(r, 2));
         const QPoint pos = readPosition(marks.cell(r, 3));
 
-        auto* label = new QLabel(name, panel);
+        auto* label = new QLabel(name, m_drawingPanel);
         label->setProperty(dimensionProperty, true);
         QFont labelFont(QStringLiteral("微软雅黑"));
         labelFont.setPixelSize(16);
@@ -126,8 +362,9 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         label->setGeometry(pos.x(), pos.y(), 40, 20);
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->show();
+        m_dimensionLabels << label;
 
-        auto* field = new QLineEdit(panel);
+        auto* field = new QLineEdit(m_drawingPanel);
         field->setProperty(dimensionProperty, true);
         field->setObjectName(name);
         field->setAccessibleName(ui::toQt(dimensionFieldName(familyId, marks.cell(r, 2))));
@@ -146,130 +383,188 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
         palette.setColor(QPalette::PlaceholderText, QColor(200, 210, 220, 160));
         field->setPalette(palette);
         field->setGeometry(pos.x(), pos.y() + 15, 80, 20);
+        field->setText(typed.value(name));
         connect(field, &QLineEdit::returnPressed, this, &WeldPage::onCalculateClick);
+        connect(field, &QLineEdit::textChanged, this, &WeldPage::onInputChanged);
         field->show();
+        m_fields << field;
     }
+    m_filling = false;
 
     const TextGrid formulas = m_queries.weldFormulasOfFamily(family);
-    const bool perPiece =
-        formulas.rowCount >= 2 && formulas.columnCount >= 5 && weighsPerPiece(formulas.cell(1, 3));
+    const bool hasFormulas = formulas.rowCount >= 2 && formulas.columnCount >= 5;
+    const bool perPiece = hasFormulas && weighsPerPiece(formulas.cell(1, 3));
     const QString captions[] = {
         QStringLiteral("截面积："),
         perPiece ? QStringLiteral("每个重量：") : QStringLiteral("每米重量："),
         perPiece ? QStringLiteral("每个表面积：") : QStringLiteral("每米表面积：")};
-    const LayoutId resultLines[] = {LayoutId::AreaResultLine, LayoutId::WeightResultLine,
-                                    LayoutId::SurfaceResultLine};
     for (int r = 0; r < 3; ++r) {
-        if (auto* caption = m_window->findChild<QLabel*>(QStringLiteral("resultCaption%1").arg(r)))
-            caption->setText(captions[r]);
-        if (r > 0) {
-            if (auto* line = ui::element<QLabel>(m_window, resultLines[r]))
-                line->setAccessibleDescription(captions[r].chopped(1) + QStringLiteral("结果"));
-        }
+        m_resultCaptions[r]->setText(captions[r]);
+        m_resultLines[r]->setAccessibleDescription(captions[r].chopped(1) + QStringLiteral("结果"));
     }
     std::string area, weight, surface;
-    if (formulas.rowCount >= 2 && formulas.columnCount >= 5) {
+    if (hasFormulas) {
         area =
             formulas.cell(1, 2).empty() ? std::string("无截面面积公式可用。") : formulas.cell(1, 2);
         weight = formulas.cell(1, 3);
         surface = stripLineBreaks(formulas.cell(1, 4));
     }
-    const std::pair<LayoutId, std::string> lines[] = {{LayoutId::AreaFormulaLine, area},
-                                                      {LayoutId::WeightFormulaLine, weight},
-                                                      {LayoutId::SurfaceFormulaLine, surface}};
-    for (const auto& [id, text] : lines) {
-        if (auto* line = ui::element<QLabel>(m_window, id)) line->setText(ui::toQt(text));
-    }
+    m_formulaLines[0]->setText(ui::toQt(area));
+    m_formulaLines[1]->setText(ui::toQt(weight));
+    m_formulaLines[2]->setText(ui::toQt(surface));
 }
 
-QString WeldPage::fieldText(const QString& name) const {
-    QWidget* panel = ui::elementById(m_window, LayoutId::DrawingPanel);
-    if (!panel) return {};
-    auto* field = panel->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
-    return field ? field->text() : QString();
+void WeldPage::onInputChanged() {
+    if (m_filling || !m_shown) return;
+    clearResults();
+    ui::showMessage(window(), QStringLiteral("输入已改动，请按「计算」重新计算。"));
+}
+
+void WeldPage::clearResults() {
+    m_shown.reset();
+    for (int r = 0; r < 3; ++r) {
+        m_resultLines[r]->clear();
+        m_resultLines[r]->setAccessibleName(QStringLiteral("无结果"));
+        m_resultLines[r]->setToolTip(QString());
+        // An empty line is no stop for Tab, as its disabled copy button is not.
+        m_resultLines[r]->setFocusPolicy(Qt::NoFocus);
+        m_copyButtons[r]->setEnabled(false);
+    }
+    qDeleteAll(m_propertyLines);
+    m_propertyLines.clear();
+    m_propertiesLine.clear();
+    m_copyProperties->setEnabled(false);
+    m_propertiesNote->setText(QStringLiteral("输入尺寸并计算后显示。"));
+    showTakeOff(nullptr);
 }
 
 void WeldPage::onCalculateClick() {
-    auto* calculate = ui::elementById(m_window, LayoutId::CalculateButton);
-    const int familyId = ui::userId(calculate) - 2000;
-    if (familyId <= 0) return;
-    auto* density = ui::element<QLineEdit>(m_window, LayoutId::DensityField);
+    if (m_familyId <= 0) return;
     const WeldCalculation result = calculateWeld(
-        m_queries, familyId,
-        [this](const std::string& name) { return ui::fromQt(fieldText(ui::toQt(name))); },
-        density ? ui::fromQt(density->text()) : std::string());
-    ui::showMessage(m_window, ui::toQt(result.message));
-    if (!result.ok) return;
+        m_queries, m_familyId,
+        [this](const std::string& name) {
+            for (QLineEdit* field : m_fields)
+                if (field->objectName() == ui::toQt(name)) return ui::fromQt(field->text());
+            return std::string();
+        },
+        ui::fromQt(m_density->text()), locale());
+    clearResults();
+    ui::showMessage(window(), ui::toQt(result.message));
+    if (!result.ok) {
+        // The cursor goes where the fault is, ready to be corrected.
+        QLineEdit* at = result.refusedField == densityFieldName ? m_density : nullptr;
+        for (QLineEdit* field : m_fields)
+            if (field->objectName() == ui::toQt(result.refusedField)) at = field;
+        if (at) {
+            at->setFocus();
+            at->selectAll();
+        }
+        return;
+    }
+    showResults(result);
+}
+
+void WeldPage::showResults(const WeldCalculation& result) {
+    m_shown = result;
+    const std::string* lines[] = {&result.areaLine, &result.weightLine, &result.surfaceLine};
+    for (int r = 0; r < 3; ++r) {
+        const QString text = ui::toQt(*lines[r]);
+        m_resultLines[r]->setText(text);
+        m_resultLines[r]->setAccessibleName(ui::spokenUnits(text));
+        m_resultLines[r]->setFocusPolicy(Qt::StrongFocus);
+        m_copyButtons[r]->setEnabled(*lines[r] != noResultText);
+    }
+    // Where the area shows "—", the line says why, to the eye and to a screen reader.
+    const QString note = ui::toQt(result.areaNote);
+    m_resultLines[0]->setToolTip(note);
+    m_resultLines[0]->setAccessibleDescription(
+        note.isEmpty() ? QStringLiteral("截面积结果") : QStringLiteral("截面积结果：") + note);
     showTakeOff(&result);
-    const std::pair<LayoutId, std::string> lines[] = {
-        {LayoutId::AreaResultLine, result.areaLine},
-        {LayoutId::WeightResultLine, result.weightLine},
-        {LayoutId::SurfaceResultLine, result.surfaceLine}};
-    for (const auto& [id, text] : lines) {
-        if (auto* line = ui::element<QLabel>(m_window, id)) line->setText(ui::toQt(text));
+    showProperties(result);
+}
+
+void WeldPage::showProperties(const WeldCalculation& result) {
+    const sections::SectionResult& section = result.section.properties;
+    if (!section.ok) {
+        m_propertiesNote->setText(ui::toQt(result.section.noSection));
+        return;
     }
-    // Where the area shows "—", the line says why, to the eye and to a screen reader, and
-    // there is nothing to copy.
-    if (auto* area = ui::element<QLabel>(m_window, LayoutId::AreaResultLine)) {
-        const QString note = ui::toQt(result.areaNote);
-        area->setToolTip(note);
-        area->setAccessibleDescription(note.isEmpty() ? QStringLiteral("截面积结果")
-                                                      : QStringLiteral("截面积结果：") + note);
+    m_propertiesNote->clear();
+    std::vector<ShownProperty> shown;
+    for (const sections::Property& p : section.properties)
+        shown.push_back({p.symbol, formatPropertyValue(p.value), p.unit});
+    // Four pairs a line where the page is wide enough, two where it is not.
+    const int perLine = width() >= 760 ? 4 : 3;
+    for (std::size_t k = 0; k < shown.size(); ++k) {
+        const ShownProperty& p = shown[k];
+        QString text = ui::toQt(p.symbol) + QLatin1Char(' ') + ui::toQt(p.value);
+        if (!p.unit.empty()) text += QLatin1Char(' ') + ui::toQt(p.unit);
+        auto* line = new QLabel(text);
+        line->setProperty("propertyLine", true);
+        line->setFocusPolicy(Qt::StrongFocus);
+        line->setAccessibleName(ui::spokenUnits(text));
+        const QString meaning = propertyMeaning(p.symbol);
+        line->setAccessibleDescription(meaning);
+        line->setToolTip(meaning);
+        m_propertiesGrid->addWidget(line, static_cast<int>(k) / perLine,
+                                    static_cast<int>(k) % perLine);
+        m_propertyLines << line;
     }
-    m_copyEnabled = true;
-    for (LayoutId id :
-         {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton}) {
-        if (QWidget* copy = ui::elementById(m_window, id)) copy->setEnabled(true);
+    m_propertiesLine = ui::toQt(
+        formatCopiedProperties(ui::fromQt(m_title->text()), ui::fromQt(designation()), shown));
+    m_copyProperties->setEnabled(true);
+}
+
+QString WeldPage::designation() const {
+    // The section named by its typed dimensions, in the drawing's order, as numbers read.
+    QStringList dimensions;
+    if (!m_shown) return {};
+    for (QLineEdit* field : m_fields) {
+        const auto it = m_shown->dimensions.find(ui::fromQt(field->objectName()));
+        if (it != m_shown->dimensions.end())
+            dimensions << field->objectName() + QLatin1Char('=') +
+                              ui::toQt(numberToText(it->second));
     }
-    if (result.areaLine == noResultText) {
-        if (QWidget* copy = ui::elementById(m_window, LayoutId::CopyAreaButton))
-            copy->setEnabled(false);
-    }
+    return dimensions.join(QLatin1Char(' '));
+}
+
+void WeldPage::copyProperties() {
+    if (m_propertiesLine.isEmpty()) return;
+    QGuiApplication::clipboard()->setText(m_propertiesLine);
+    ui::showMessage(window(), QStringLiteral("截面特性已复制到剪贴板。"));
 }
 
 void WeldPage::onCopyResultClick(QAbstractButton* button) {
-    if (!m_copyEnabled) return;
-    LayoutId line;
-    switch (ui::layoutIdOf(button)) {
-    case static_cast<int>(LayoutId::CopyAreaButton):
-        line = LayoutId::AreaResultLine;
-        break;
-    case static_cast<int>(LayoutId::CopyWeightButton):
-        line = LayoutId::WeightResultLine;
-        break;
-    case static_cast<int>(LayoutId::CopySurfaceButton):
-        line = LayoutId::SurfaceResultLine;
-        break;
-    default:
-        return;
+    if (!m_shown) return;
+    for (int r = 0; r < 3; ++r) {
+        if (button != m_copyButtons[r]) continue;
+        const QString text = m_resultLines[r]->text();
+        QGuiApplication::clipboard()->setText(text);
+        ui::showMessage(window(), QStringLiteral("内容已复制到剪辑版：") + text);
     }
-    auto* label = ui::element<QLabel>(m_window, line);
-    const QString text = label ? label->text() : QString();
-    QGuiApplication::clipboard()->setText(text);
-    ui::showMessage(m_window, QStringLiteral("内容已复制到剪辑版：") + text);
 }
 
 void WeldPage::showTakeOff(const WeldCalculation* result) {
-    auto* panel = ui::element<TakeOffPanel>(m_window, LayoutId::WeldTakeOff);
-    if (!panel) return;
     if (!result) {
-        panel->clearPiece(QStringLiteral("计算出重量后，即可按长度和数量计算用量。"), true);
+        m_takeOff->clearPiece(QStringLiteral("计算出重量后，即可按长度和数量计算用量。"), true);
         return;
     }
     if (!result->weight || *result->weight <= 0) {
-        panel->clearPiece(QStringLiteral("该截面没有算出重量，不能计算用量。"), false);
+        m_takeOff->clearPiece(QStringLiteral("该截面没有算出重量，不能计算用量。"), false);
         return;
     }
     TakeOffBasis basis;
     basis.basis = result->perPiece ? WeightBasis::PerPiece : WeightBasis::PerMetre;
     basis.weight = *result->weight;
     if (result->surface && *result->surface > 0) basis.surface = result->surface;
-    // The copied line names the section by its typed dimensions, in the drawing's order.
-    QStringList dimensions;
-    for (QWidget* field : dimensionFields()) {
-        if (auto* edit = qobject_cast<QLineEdit*>(field))
-            dimensions << edit->objectName() + QLatin1Char('=') + edit->text().trimmed();
-    }
-    auto* title = ui::element<QLabel>(m_window, LayoutId::WeldTitleLine);
-    panel->setPiece(basis, title ? title->text() : QString(), dimensions.join(QLatin1Char(' ')));
+    // The copied line names the material too: the same section weighs differently in
+    // aluminium.
+    const int material = m_materialBox->currentIndex();
+    QString materialName = customMaterialText;
+    if (material >= 0 && material < static_cast<int>(materialTable().size()))
+        materialName = ui::toQt(materialTable()[static_cast<size_t>(material)].first);
+    const QString designationText =
+        designation() +
+        QStringLiteral(" %1 %2 kg/m³").arg(materialName, ui::toQt(numberToText(result->density)));
+    m_takeOff->setPiece(basis, m_title->text(), designationText);
 }

@@ -34,6 +34,25 @@ std::vector<CatalogueTable> fixture() {
     };
 }
 
+// One standard whose values hold the characters a LIKE pattern would read as wildcards,
+// and a designation stored with a letter x.
+std::vector<CatalogueTable> literalFixture() {
+    return {
+        {"SECTIONTABLE",
+         "\"ID\",\"TYPE\",\"NAME\",\"ICON\",\"ICONCOUNT\",\"IMAGE\",\"NORMTABLE\",\"ORDER\"\r\n"
+         "\"7\",\"1\",\"甲族\",,,,\"规格表\",\"0\"\r\n"},
+        {"SUBTYPES", "\"ID\",\"NAME\",\"SECTIONID\",\"REMARK\",\"ORDER\",\"SHOWCOLS\"\r\n"
+                     "\"1\",\"标准一\",\"7\",,\"0\",\"规格\"\r\n"},
+        {"HEADERNAMES", "\"ID\",\"INDEX\",\"HEADERNAME\"\r\n"},
+        {"规格表", "\"ID\",\"SUBTYPEID\",\"规格\"\r\n"
+                   "\"1\",\"1\",\"A10x2\"\r\n"
+                   "\"2\",\"1\",\"A10×2\"\r\n"
+                   "\"3\",\"1\",\"A5%\"\r\n"
+                   "\"4\",\"1\",\"A_1\"\r\n"
+                   "\"5\",\"1\",\"B20\"\r\n"},
+    };
+}
+
 QStringList texts(const std::vector<std::string>& values) {
     QStringList out;
     for (const std::string& v : values)
@@ -61,8 +80,6 @@ class TstCatalogueSearch : public QObject {
         QTest::newRow("lower case") << "hn" << true;
         QTest::newRow("digit") << "1" << true;
         QTest::newRow("number as text") << "14" << true;
-        QTest::newRow("percent wildcard") << "%" << true;
-        QTest::newRow("underscore wildcard") << "_" << true;
         QTest::newRow("one blank") << " " << true;
         QTest::newRow("multiplication sign") << "×" << true;
         QTest::newRow("not in the catalogue") << "φ" << false;
@@ -72,6 +89,14 @@ class TstCatalogueSearch : public QObject {
         QTest::newRow("backtick") << "`" << false;
         QTest::newRow("closing parenthesis") << ") or (1" << false;
         QTest::newRow("parameter marker") << "?1" << false;
+        // Typed forms: both scopes read them alike.
+        QTest::newRow("typed x") << "HN400x200" << true;
+        QTest::newRow("typed full-width") << "ＨＮ４００" << true;
+        QTest::newRow("typed blank") << "HN 400×200" << true;
+        QTest::newRow("typed phi") << "φ89" << true;
+        QTest::newRow("typed square") << "□100x50" << true;
+        QTest::newRow("typed family word") << "槽钢20" << true;
+        QTest::newRow("typed family word, no size") << "槽钢" << false;
     }
     void agreesWithTheSearchOfEachStandard() {
         QFETCH(QString, keyword);
@@ -116,6 +141,123 @@ class TstCatalogueSearch : public QObject {
         QCOMPARE(rowsOf(builtInDatabase(), "热轧H"), hRows); // the catalogue is unchanged
     }
 
+    // A keyword as people type it finds the rows it means, in both scopes.
+    void typedKeywordsFindWhatTheyMean_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("designation"); // one of the rows it must find
+        QTest::addColumn<int>("onlyFamily");      // 0: found in any family
+        QTest::newRow("x") << "HN400x200" << 79 << "HN400×200" << 19;
+        QTest::newRow("capital X") << "HN400X200" << 79 << "HN400×200" << 19;
+        QTest::newRow("star") << "400*200" << 79 << "HN400×200" << 0;
+        QTest::newRow("blank inside") << "HN 400×200" << 79 << "HN400×200" << 19;
+        QTest::newRow("full-width") << "ＨＮ４００" << 79 << "HN400×200" << 19;
+        QTest::newRow("angle, x") << "L50x5" << 8 << "L50×5" << 0;
+        QTest::newRow("angle mark") << "∠50×5" << 8 << "L50×5" << 0;
+        QTest::newRow("phi") << "φ89" << 40 << "D89×2" << 0;
+        QTest::newRow("capital phi") << "Φ89" << 40 << "D89×2" << 0;
+        QTest::newRow("sizes only") << "89x4" << 79 << "HT175×90" << 0;
+        QTest::newRow("square as typed") << "口100x50" << 53 << "口100×50×3" << 28;
+        QTest::newRow("square as drawn") << "□100x50" << 53 << "口100×50×3" << 28;
+        QTest::newRow("channel word") << "槽钢20" << 4 << "[20a" << 14;
+        QTest::newRow("beam word") << "工字钢20a" << 1 << "I20a" << 13;
+        QTest::newRow("ending of family names") << "角钢50x5" << 8 << "L50×5" << 0;
+    }
+    void typedKeywordsFindWhatTheyMean() {
+        QFETCH(QString, keyword);
+        QFETCH(int, subtype);
+        QFETCH(QString, designation);
+        QFETCH(int, onlyFamily);
+        const std::string word = u8(keyword);
+
+        const CatalogueSearchResult result = search.search(word);
+        QVERIFY(result.failedStandards.empty());
+        QStringList found;
+        for (const SearchGroup& group : result.groups) {
+            if (onlyFamily) QCOMPARE(group.familyId, onlyFamily);
+            if (group.subtypeId != subtype) continue;
+            for (const SearchRow& row : group.rows)
+                found << q(trimmedText(row.values.front()));
+        }
+        QVERIFY2(found.contains(designation), qPrintable(found.join(' ')));
+
+        const TextGrid own =
+            runSpecSelect(queries, buildSpecSelectStatement(queries, subtype, &word));
+        QStringList shown;
+        for (int r = 1; r < own.rowCount; ++r)
+            shown << q(trimmedText(own.cell(r, 0)));
+        QCOMPARE(shown, found); // the current standard finds the same rows
+    }
+
+    // What the keyword itself finds is still found besides its typed form; "%" and "_" are
+    // characters across all standards, and stay wildcards in the current standard.
+    void typedFormsAddToWhatTheKeywordFinds_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<QStringList>("allStandards");
+        QTest::addColumn<QStringList>("currentStandard");
+        const QStringList every{"A10x2", "A10×2", "A5%", "A_1", "B20"};
+        QTest::newRow("x stored and typed")
+            << "10x2" << QStringList{"A10x2", "A10×2"} << QStringList{"A10x2", "A10×2"};
+        QTest::newRow("percent") << "%" << QStringList{"A5%"} << every;
+        QTest::newRow("underscore") << "_" << QStringList{"A_1"} << every;
+        QTest::newRow("percent inside") << "5%" << QStringList{"A5%"} << QStringList{"A5%"};
+        QTest::newRow("upper and lower case") << "b2" << QStringList{"B20"} << QStringList{"B20"};
+    }
+    void typedFormsAddToWhatTheKeywordFinds() {
+        QFETCH(QString, keyword);
+        QFETCH(QStringList, allStandards);
+        QFETCH(QStringList, currentStandard);
+        CatalogueDatabase db;
+        db.build(literalFixture());
+        QVERIFY(db.loadErrors().empty());
+        CatalogueQueries small(db);
+        const std::string word = u8(keyword);
+        const CatalogueSearchResult result = CatalogueSearch(small).search(word);
+        QStringList found;
+        for (const SearchGroup& group : result.groups)
+            for (const SearchRow& row : group.rows)
+                found << q(row.values.front());
+        QCOMPARE(found, allStandards);
+        QCOMPARE(gridColumn(runSpecSelect(small, buildSpecSelectStatement(small, 1, &word)), 0),
+                 currentStandard);
+    }
+
+    void searchReports_data() {
+        QTest::addColumn<bool>("all");
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("standards");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("current, found")
+            << false << "I10" << 3 << 1 << "在当前标准中找到 3 条规格。";
+        QTest::newRow("all, found")
+            << true << "HN" << 12 << 2
+            << "在全部标准中找到 12 条规格，分属 2 个标准，回车或双击打开。";
+        QTest::newRow("current, none")
+            << false << "φ" << 0 << 0 << "在当前标准中没有找到包含「φ」的规格。";
+        QTest::newRow("all, none")
+            << true << "x" << 0 << 0 << "在全部标准中没有找到包含「x」的规格。";
+        // Long keywords are cut after 20 characters, never inside a character.
+        QTest::newRow("twenty characters kept")
+            << true << QString(20, QChar(0x578b)) << 0 << 0
+            << QStringLiteral("在全部标准中没有找到包含「%1」的规格。")
+                   .arg(QString(20, QChar(0x578b)));
+        QTest::newRow("long keyword cut")
+            << false << QString(21, QChar(0x578b)) << 0 << 0
+            << QStringLiteral("在当前标准中没有找到包含「%1…」的规格。")
+                   .arg(QString(20, QChar(0x578b)));
+    }
+    void searchReports() {
+        QFETCH(bool, all);
+        QFETCH(QString, keyword);
+        QFETCH(int, rows);
+        QFETCH(int, standards);
+        QFETCH(QString, report);
+        QCOMPARE(q(searchReport(all ? SearchScope::AllStandards : SearchScope::CurrentStandard,
+                                u8(keyword), rows, standards)),
+                 report);
+    }
+
     void headersCarryTheirUnits() {
         const CatalogueSearchResult result = search.search("HW100×100");
         QVERIFY(!result.groups.empty());
@@ -136,6 +278,9 @@ class TstCatalogueSearch : public QObject {
         const int longest = search.longestKeyword();
         QTest::newRow("empty") << QByteArray() << QStringLiteral("请先输入要搜索的关键字。");
         QTest::newRow("at the limit") << QByteArray(longest, 'x') << QString();
+        // Its typed form ("1×1×…") is longer than a LIKE pattern may be: still searched.
+        QTest::newRow("at the limit, longer typed form")
+            << QByteArray("1x").repeated(longest / 2) << QString();
         QTest::newRow("one byte over")
             << QByteArray(longest + 1, 'x')
             << QStringLiteral("关键字过长（%1 字节），最多 %2 字节，请缩短后再搜索。")

@@ -16,7 +16,7 @@ ALLOWED = {
     "export": {"catalogue"},
     "resources": set(),
     "ui": {"resources", "takeoff"},
-    "weld": {"catalogue", "ui", "resources", "takeoff"},
+    "weld": {"catalogue", "ui", "resources", "takeoff", "sections"},
     "calendar": {"weld"},
     "sections": {"catalogue"},
     "browser": {"catalogue", "resources", "ui", "weld", "sections", "takeoff", "export"},

@@ -67,16 +67,16 @@ class TestAllStandardsSearch : public QObject {
         QTest::newRow("HN in two standards")
             << "HN"
             << QStringList{"H型钢 › 热轧H型钢-2017（59 条）", "H型钢 › 热轧H型钢-2010（60 条）"}
-            << "在 2 个标准中找到 119 条规格，回车或双击打开。";
+            << "在全部标准中找到 119 条规格，分属 2 个标准，回车或双击打开。";
         QTest::newRow("lower case finds the same")
             << "hn"
             << QStringList{"H型钢 › 热轧H型钢-2017（59 条）", "H型钢 › 热轧H型钢-2010（60 条）"}
-            << "在 2 个标准中找到 119 条规格，回车或双击打开。";
+            << "在全部标准中找到 119 条规格，分属 2 个标准，回车或双击打开。";
         QTest::newRow("nothing found") << "φ" << QStringList{"没有找到包含该关键字的规格。"}
-                                       << "全部标准中没有找到包含该关键字的规格。";
+                                       << "在全部标准中没有找到包含「φ」的规格。";
         QTest::newRow("apostrophe is only text")
             << "' or ''='" << QStringList{"没有找到包含该关键字的规格。"}
-            << "全部标准中没有找到包含该关键字的规格。";
+            << "在全部标准中没有找到包含「' or ''='」的规格。";
     }
     void listsTheRowsGroupedByStandard() {
         QFETCH(QString, keyword);
@@ -92,6 +92,50 @@ class TestAllStandardsSearch : public QObject {
         for (int g = 0; g < found()->rowCount(); ++g)
             rows += found()->rowCount(found()->index(g, 0));
         QCOMPARE(rows, message.contains(QStringLiteral("119")) ? 119 : 0);
+    }
+
+    // A keyword as people type it finds its row in either scope, and the message line says
+    // how many rows were found and where.
+    void typedKeywordsInBothScopes_data() {
+        QTest::addColumn<QString>("keyword");
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("subtype");
+        QTest::addColumn<QString>("designation");
+        QTest::newRow("x") << "HN400x200" << 19 << 79 << "HN400×200";
+        QTest::newRow("star") << "400*200" << 19 << 79 << "HN400×200";
+        QTest::newRow("full-width") << "ＨＮ４００" << 19 << 79 << "HN400×200";
+        QTest::newRow("blank inside") << "HN 400×200" << 19 << 79 << "HN400×200";
+        QTest::newRow("angle mark") << "∠50×5" << 15 << 8 << "L50×5";
+        QTest::newRow("phi") << "Φ89" << 17 << 40 << "D89×2";
+        QTest::newRow("square") << "□100x50" << 28 << 53 << "口100×50×3";
+        QTest::newRow("family word") << "槽钢20" << 14 << 4 << "[20a";
+    }
+    void typedKeywordsInBothScopes() {
+        QFETCH(QString, keyword);
+        QFETCH(int, family);
+        QFETCH(int, subtype);
+        QFETCH(QString, designation);
+        f.click(f.buttonWithUserId(LayoutId::BarFamilyBar, family));
+        f.click(f.buttonWithUserId(LayoutId::StandardsBar, subtype + 1000));
+        box()->setText(keyword);
+        QTest::keyClick(box(), Qt::Key_Return);
+        const auto* model = f.window->barPage()->model();
+        QStringList shown;
+        for (int r = 0; r < model->rowCount(); ++r)
+            shown << model->data(model->index(r, 1)).toString().trimmed();
+        QVERIFY2(shown.contains(designation), qPrintable(shown.join(' ')));
+        QCOMPARE(f.text(LayoutId::MessageLine),
+                 QStringLiteral("在当前标准中找到 %1 条规格。").arg(model->rowCount()));
+
+        searchAll(keyword);
+        QVERIFY(hit(subtype, designation).isValid());
+        int rows = 0;
+        for (int g = 0; g < found()->rowCount(); ++g)
+            rows += found()->rowCount(found()->index(g, 0));
+        QCOMPARE(f.text(LayoutId::MessageLine),
+                 QStringLiteral("在全部标准中找到 %1 条规格，分属 %2 个标准，回车或双击打开。")
+                     .arg(rows)
+                     .arg(found()->rowCount()));
     }
 
     // A keyword of the given length in UTF-8 bytes, as typed: the search box takes at most
@@ -134,7 +178,10 @@ class TestAllStandardsSearch : public QObject {
                 QCOMPARE(f.window->barPage()->model()->rowCount(), 0);
                 QCOMPARE(f.window->barPage()->emptyNotice(),
                          QStringLiteral("没有找到包含该关键字的规格。"));
-                QCOMPARE(f.text(LayoutId::MessageLine), QString());
+                // The keyword is shown cut after 20 characters.
+                QCOMPARE(f.text(LayoutId::MessageLine),
+                         QStringLiteral("在当前标准中没有找到包含「%1…」的规格。")
+                             .arg(box()->text().left(20)));
             } else {
                 QCOMPARE(f.window->barPage()->model()->rowCount(), all);
                 QVERIFY(f.text(LayoutId::MessageLine).startsWith(QStringLiteral("关键字过长")));

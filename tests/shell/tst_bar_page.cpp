@@ -138,7 +138,12 @@ class TestBarPage : public QObject {
                      QStringLiteral("没有找到包含该关键字的规格。"));
         } else
             QCOMPARE(column(0).value(0), QStringLiteral("1"));
-        QVERIFY(f.text(LayoutId::MessageLine).isEmpty());
+        // The message line says what the search found.
+        QCOMPARE(f.text(LayoutId::MessageLine),
+                 model()->rowCount() == 0
+                     ? QStringLiteral("在当前标准中没有找到包含「%1」的规格。")
+                           .arg(keyword.size() > 20 ? keyword.left(20) + u'…' : keyword)
+                     : QStringLiteral("在当前标准中找到 %1 条规格。").arg(model()->rowCount()));
         QCOMPARE(catalogueRowCount("热轧H"), hRows); // the catalogue is unchanged
         // The filter holds for one fill: the standard's own button shows everything again.
         openStandard(1);

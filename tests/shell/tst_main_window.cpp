@@ -93,7 +93,9 @@ class TestMainWindow : public QObject {
 
     void materialBoxListsFourMaterials() {
         auto* box = f.at<QComboBox>(LayoutId::MaterialBox);
-        QCOMPARE(box->count(), 4);
+        // The four materials, then the entry a typed density of no material shows.
+        QCOMPARE(box->count(), 5);
+        QCOMPARE(box->itemText(4), QStringLiteral("自定义"));
         const QStringList names = {QStringLiteral("钢材"), QStringLiteral("铝材"),
                                    QStringLiteral("铜"), QStringLiteral("锌")};
         const QStringList densities = {"7850", "2700", "8900", "7140"};

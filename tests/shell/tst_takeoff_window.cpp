@@ -55,10 +55,17 @@ class TestTakeOffWindow : public QObject {
         for (Part p : {Part::LengthField, Part::WidthField, Part::CountField, Part::PriceField})
             field(panel, p)->clear();
     }
+    // The first dimension (the depth or the diameter) is size, the others typical plates, so
+    // that the section can be built.
     void calculateWeld(int family, const QString& size) {
         f.click(f.buttonWithUserId(LayoutId::WeldFamilyBar, family));
-        for (QWidget* w : f.window->weldPage()->dimensionFields())
-            qobject_cast<QLineEdit*>(w)->setText(size);
+        const QList<QWidget*> fields = f.window->weldPage()->dimensionFields();
+        for (QWidget* w : fields) {
+            auto* field = qobject_cast<QLineEdit*>(w);
+            const bool width = field->objectName().startsWith(QLatin1Char('b'));
+            field->setText(
+                w == fields.front() ? size : (width ? QStringLiteral("150") : QStringLiteral("8")));
+        }
         auto* box = f.at<QComboBox>(LayoutId::MaterialBox);
         box->setCurrentIndex(0);
         emit box->activated(0);
@@ -375,13 +382,13 @@ class TestTakeOffWindow : public QObject {
         }
         // On the weld page the take-off follows the calculate button in its row, before the
         // results' copy buttons.
-        calculateWeld(1, QStringLiteral("20"));
+        calculateWeld(1, QStringLiteral("300"));
         auto* calculate = f.at<QPushButton>(LayoutId::CalculateButton);
         calculate->setFocus();
         const QList<QWidget*> chain = {
-            weld()->part(Part::LengthField), weld()->part(Part::CountField),
-            weld()->part(Part::PriceField), weld()->part(Part::CopyButton),
-            f.at<QWidget>(LayoutId::CopyAreaButton)};
+            weld()->part(Part::LengthField),         weld()->part(Part::CountField),
+            weld()->part(Part::PriceField),          weld()->part(Part::CopyButton),
+            f.at<QWidget>(LayoutId::AreaResultLine), f.at<QWidget>(LayoutId::CopyAreaButton)};
         for (QWidget* next : chain) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);

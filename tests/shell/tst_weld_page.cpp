@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/takeoff_panel.h"
+
 class TestWeldPage : public QObject {
     Q_OBJECT
     WindowFixture f;
@@ -99,11 +101,127 @@ class TestWeldPage : public QObject {
         QCOMPARE(f.text(LayoutId::AreaFormulaLine), QStringLiteral("无截面面积公式可用。"));
     }
 
-    void secondClickEmptiesTheFields() {
+    // What was typed stays with its family while the program runs.
+    void typedDimensionsStayWithTheirFamily() {
         openFamily(4);
         type("D", "219");
         openFamily(4);
-        QCOMPARE(panel()->findChild<QLineEdit*>("D")->text(), QString());
+        QCOMPARE(panel()->findChild<QLineEdit*>("D")->text(), QStringLiteral("219"));
+        openFamily(3);
+        QCOMPARE(panel()->findChild<QLineEdit*>("b1")->text(), QString());
+        type("b1", "400");
+        openFamily(4);
+        QCOMPARE(panel()->findChild<QLineEdit*>("D")->text(), QStringLiteral("219"));
+        openFamily(3);
+        QCOMPARE(panel()->findChild<QLineEdit*>("b1")->text(), QStringLiteral("400"));
+    }
+
+    // A result belongs to the inputs it came from: each change below takes it off the page,
+    // with the copy buttons, the properties and the take-off totals.
+    void resultsNeverOutliveTheirInputs_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("another family") << "family";
+        QTest::newRow("another material") << "material";
+        QTest::newRow("a dimension typed") << "dimension";
+        QTest::newRow("a density typed") << "density";
+        QTest::newRow("a refused dimension") << "refused";
+        QTest::newRow("impossible geometry") << "geometry";
+    }
+    void resultsNeverOutliveTheirInputs() {
+        QFETCH(QString, change);
+        openFamily(1);
+        for (const auto& [name, value] :
+             {std::pair{"h", "400"}, {"b", "200"}, {"tw", "8"}, {"t1", "13"}, {"t2", "13"}})
+            type(name, value);
+        chooseMaterial(0);
+        calculate();
+        QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("64.307Kg/m"));
+        auto* takeOff = f.window->weldPage()->takeOff();
+        takeOff->partAs<QLineEdit>(TakeOffPanel::Part::LengthField)->setText("10");
+        takeOff->partAs<QLineEdit>(TakeOffPanel::Part::CountField)->setText("6");
+        QVERIFY(takeOff->totals().kilograms);
+        QVERIFY(!f.window->weldPage()->propertiesLine().isEmpty());
+
+        if (change == "family") {
+            openFamily(3);
+        } else if (change == "material") {
+            chooseMaterial(1);
+            QCOMPARE(f.at<QLineEdit>(LayoutId::DensityField)->text(), QStringLiteral("2700"));
+        } else if (change == "dimension") {
+            type("tw", "10");
+        } else if (change == "density") {
+            f.at<QLineEdit>(LayoutId::DensityField)->setText(QStringLiteral("7800"));
+        } else if (change == "refused") {
+            type("h", "-5");
+            calculate();
+            QCOMPARE(f.text(LayoutId::MessageLine),
+                     QStringLiteral("您输入的 h 值有误，请检查后重新输入。"));
+        } else {
+            type("h", "20");
+            calculate();
+            QCOMPARE(f.text(LayoutId::MessageLine),
+                     QStringLiteral("截面尺寸不成立：t1 + t2 必须小于 h。"));
+        }
+        for (LayoutId id :
+             {LayoutId::AreaResultLine, LayoutId::WeightResultLine, LayoutId::SurfaceResultLine})
+            QCOMPARE(f.text(id), QString());
+        for (LayoutId id :
+             {LayoutId::CopyAreaButton, LayoutId::CopyWeightButton, LayoutId::CopySurfaceButton})
+            QVERIFY(!f.at<QPushButton>(id)->isEnabled());
+        QVERIFY(!takeOff->totals().kilograms);
+        QVERIFY(f.window->weldPage()->propertiesLine().isEmpty());
+        // Nothing stale can be copied either.
+        QApplication::clipboard()->setText(QStringLiteral("unchanged"));
+        f.window->weldPage()->onCopyResultClick(f.at<QPushButton>(LayoutId::CopyWeightButton));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("unchanged"));
+    }
+
+    // The material box names what the density field holds: a typed density of a material
+    // shows that material, any other one "自定义".
+    void typedDensityShowsItsMaterial_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("aluminium") << "2700"
+                                   << "铝材    2700 kg/m³";
+        QTest::newRow("steel with decimals") << "7850.0"
+                                             << "钢材    7850 kg/m³";
+        QTest::newRow("no material") << "7800"
+                                     << "自定义";
+        QTest::newRow("unreadable") << "abc"
+                                    << "自定义";
+    }
+    void typedDensityShowsItsMaterial() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        openFamily(10);
+        chooseMaterial(2);
+        auto* density = f.at<QLineEdit>(LayoutId::DensityField);
+        density->selectAll();
+        QTest::keyClicks(density, typed);
+        QCOMPARE(f.at<QComboBox>(LayoutId::MaterialBox)->currentText(), shown);
+    }
+
+    void propertiesOfTheSectionAreShownAndCopied() {
+        openFamily(4);
+        type("D", "219");
+        type("t", "8");
+        chooseMaterial(0);
+        calculate();
+        QStringList lines;
+        for (QLabel* l : f.at<QWidget>(LayoutId::WeldPage)->findChildren<QLabel*>()) {
+            if (l->property("propertyLine").toBool()) lines << l->text();
+        }
+        QVERIFY2(lines.contains(QStringLiteral("A 53.03 cm²")), qPrintable(lines.join('|')));
+        QVERIFY2(lines.contains(QStringLiteral("It 5911 cm⁴")), qPrintable(lines.join('|')));
+        f.window->weldPage()->copyProperties();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("焊接-圆管 D=219 t=8 A=53.03 cm² I=2955 cm⁴ W=269.9 cm³ "
+                                "i=7.465 cm It=5911 cm⁴ Wt=539.8 cm³ Wp=356.3 cm³"));
+        // The balls have no section, and say so.
+        openFamily(12);
+        type("D", "219");
+        calculate();
+        QVERIFY(f.window->weldPage()->propertiesLine().isEmpty());
     }
 
     void calculateShowCopyAndKeepOnFailure() {
@@ -126,30 +244,45 @@ class TestWeldPage : public QObject {
         QCOMPARE(f.text(LayoutId::MessageLine),
                  QStringLiteral("计算完成，你可以将结果复制到剪贴板。"));
 
-        // A failed check keeps the results and the copy buttons.
+        f.click(f.at<QPushButton>(LayoutId::CopyWeightButton));
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("51.998Kg/m"));
+        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("内容已复制到剪辑版：51.998Kg/m"));
+
+        // A failed check leaves no result on the page, and the cursor in the field at fault.
+        f.window->activateWindow();
         type("b", "0");
         calculate();
         QCOMPARE(f.text(LayoutId::MessageLine),
                  QStringLiteral("您输入的 b 值有误，请检查后重新输入。"));
-        QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("51.998Kg/m"));
-        f.click(f.at<QPushButton>(LayoutId::CopyWeightButton));
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("51.998Kg/m"));
-        QCOMPARE(f.text(LayoutId::MessageLine), QStringLiteral("内容已复制到剪辑版：51.998Kg/m"));
+        QCOMPARE(f.text(LayoutId::WeightResultLine), QString());
+        QVERIFY(!f.at<QPushButton>(LayoutId::CopyWeightButton)->isEnabled());
     }
 
-    void resultOutOfRangeKeepsThePreviousOne() {
-        openFamily(4);
-        type("D", "219");
-        type("t", "10");
+    // Typed text is read as one number or refused; it never becomes part of a formula.
+    void typedTextNeverReachesAFormula_data() {
+        QTest::addColumn<QString>("tw");
+        QTest::newRow("sum") << "4+4";
+        QTest::newRow("closing the expression") << "400)*1000+(1";
+        QTest::newRow("letters") << "12abc";
+        QTest::newRow("comma") << "1,5";
+        QTest::newRow("exponent") << "1e308";
+    }
+    void typedTextNeverReachesAFormula() {
+        QFETCH(QString, tw);
+        openFamily(1);
+        for (const auto& [name, value] :
+             {std::pair{"h", "300"}, {"b", "200"}, {"t1", "10"}, {"t2", "12"}})
+            type(name, value);
+        type("tw", tw);
         chooseMaterial(0);
         calculate();
-        QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("51.543Kg/m"));
-        type("D", "1e308");
-        calculate();
         QCOMPARE(f.text(LayoutId::MessageLine),
-                 QStringLiteral("计算结果超出范围，请检查输入的尺寸"));
-        QCOMPARE(f.text(LayoutId::AreaResultLine), QStringLiteral("65.659c㎡"));
-        QCOMPARE(f.text(LayoutId::WeightResultLine), QStringLiteral("51.543Kg/m"));
+                 QStringLiteral("您输入的 tw 值有误，请检查后重新输入。"));
+        QCOMPARE(f.text(LayoutId::AreaResultLine), QString());
+        // Full-width digits are the number they show.
+        type("tw", QStringLiteral("８"));
+        calculate();
+        QCOMPARE(f.text(LayoutId::AreaResultLine), QStringLiteral("66.24c㎡"));
     }
 
     void ballWeighsAPieceAndHasNoArea() {
