@@ -185,8 +185,10 @@ LpResult solveRelaxation(const Model& model, std::vector<Column> columns, const 
             }
         }
         // Farley's bound: the duals scaled to feasibility bound the LP from below.
-        if (!limited && farleyRatio > 0) lagrange = std::max(lagrange, z / farleyRatio);
-        if (z < big) bound = std::max(bound, lagrange);
+        // Below 1 only by rounding in the duals; and no bound exceeds the master's value.
+        if (!limited && farleyRatio > 0)
+            lagrange = std::max(lagrange, z / std::max(1.0, farleyRatio));
+        if (z < big) bound = std::max(bound, std::min(lagrange, z));
         const bool settled =
             model.granularity > 0 && z < big && model.roundUp(bound) >= model.roundUp(z - 1e-9);
         if (!added || settled) {
