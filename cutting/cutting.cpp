@@ -151,6 +151,15 @@ bool Clock::expired() const {
     return std::chrono::steady_clock::now() >= deadline_;
 }
 
+Clock Clock::slice(double fraction) const {
+    Clock c = *this;
+    const auto now = std::chrono::steady_clock::now();
+    if (deadline_ > now)
+        c.deadline_ = now + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                (deadline_ - now) * fraction);
+    return c;
+}
+
 double Clock::secondsLeft() const {
     return std::chrono::duration<double>(deadline_ - std::chrono::steady_clock::now()).count();
 }
@@ -449,6 +458,30 @@ Result solve(const Request& r) {
     bool proven = false;
     auto done = [&] { return proven || (best && bestCost <= bound + eps); };
 
+    // One stock: search bar by bar for a plan at the bound itself. Shown impossible there,
+    // the bound rises by a bar and the search goes on at the new one.
+    const bool oneStock = model.stocks() == 1 && model.granularity > 0;
+    auto complete = [&](const Clock& within) {
+        for (int raised = 0; raised < 3 && !done() && !within.stop(); ++raised) {
+            const qint64 bars = std::llround(bound / model.cost[0]);
+            if (model.available[0] >= 0 && model.available[0] < bars) break;
+            const CompletionResult c = completeBars(model, 0, bars, within, 1'000'000, &lp);
+            if (c.solution) offer(*c.solution);
+            if (!c.exhausted) break;
+            bound = model.roundUp(bound + model.granularity * 0.5);
+        }
+    };
+    // Before diving when the bound leaves less waste than the shortest piece, as with
+    // triplets: every bar is then filled all but exactly, which rounding seldom hits while
+    // the search's budget prunes nearly every filling.
+    if (lp.solved && oneStock && !done()) {
+        qint64 pieces = 0;
+        for (int i = 0; i < model.types(); ++i)
+            pieces += model.width[i] * model.demand[i];
+        const qint64 waste = std::llround(bound / model.cost[0]) * model.capacity[0] - pieces;
+        if (waste < model.width.back()) complete(clock);
+    }
+
     // Diving: fix the whole part of the LP solution, re-solve the rest, fix one more
     // pattern whenever nothing is whole; first-fit fills each residual for a plan.
     struct Residual {
@@ -515,6 +548,10 @@ Result solve(const Request& r) {
         auto exact = solveArcFlow(small->rest, cutoff, clock, 150'000);
         if (exact && exact->solution) offer(joined(small->fixed, *exact->solution));
     }
+
+    // Diving missed by a bar or so: part of the time left for bar completion, which may
+    // also prove the bound one bar higher.
+    if (lp.solved && oneStock && !done() && !clock.stop()) complete(clock.slice(0.5));
 
     // The exact model on the whole, when it is small enough to prove the plan; CBC's root
     // work does not watch the clock, so not in the last moments.

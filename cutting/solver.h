@@ -45,6 +45,8 @@ class Clock {
     bool expired() const;
     bool stop() const { return cancelled() || expired(); }
     double secondsLeft() const;
+    // The same stops, with the deadline at `fraction` of the time left.
+    Clock slice(double fraction) const;
 
   private:
     std::chrono::steady_clock::time_point deadline_;
@@ -67,6 +69,17 @@ struct LpResult {
 
 // The LP relaxation by column generation with CLP; `columns` seeds it.
 LpResult solveRelaxation(const Model& model, std::vector<Column> columns, const Clock& clock);
+
+struct CompletionResult {
+    std::optional<Solution> solution; // one pattern per bar
+    bool exhausted = false;           // no plan on that many bars: the search finished
+};
+
+// Bar completion on one stock, for a plan of at most `bars` bars of it (its availability is
+// the caller's to check); gives up after about `nodeLimit` bars tried. The patterns of `lp`,
+// when given, are tried first.
+CompletionResult completeBars(const Model& model, int stock, qint64 bars, const Clock& clock,
+                              qint64 nodeLimit, const LpResult* lp = nullptr);
 
 struct ExactResult {
     std::optional<Solution> solution;
