@@ -42,32 +42,62 @@ class Search {
 
     CompletionResult run(qint64 nodeLimit, bool repair) {
         CompletionResult out;
-        qint64 total = 0;
+        total_ = 0;
         for (int i = 0; i < m_; ++i)
-            total += width_[i] * demand_[i];
-        if (bars_ * capacity_ < total) {
+            total_ += width_[i] * demand_[i];
+        if (bars_ * capacity_ < total_) {
             out.exhausted = true;
             return out;
         }
-        left_ = demand_;
-        barsLeft_ = bars_;
-        waste_ = bars_ * capacity_ - total;
-        nodesLeft_ = repair ? std::min(nodeLimit, std::max<qint64>(256, 4 * bars_)) : nodeLimit;
-        nodeLimit -= nodesLeft_;
-        if (dfs()) {
-            out.solution = solution(chosen_);
+        if (!repair) {
+            attempt(nodeLimit, out);
             return out;
         }
-        out.exhausted = !aborted_ && !incomplete_;
-        if (out.exhausted || !repair) return out;
 
-        // Repair the deepest partial plan: free some of its bars and complete them with what
-        // it left over, by a small search. The bars freed hold the partners of leftover
-        // pieces in some filling, so a swap that fits them is within reach; a wrong bar early
-        // on is so undone without backtracking through everything after it.
+        // Attempts of a few nodes per bar, each followed by a few repairs of the deepest
+        // plan it reached; after the first, the fillings the LP does not tell apart come in
+        // random order. The search goes wrong near its end, where another order or a swap
+        // with a few earlier bars usually fits what is left.
         std::mt19937 rng(12345);
+        for (int round = 0; nodeLimit > 0 && !clock_.stop(); ++round) {
+            rng_ = round == 0 ? nullptr : &rng;
+            const qint64 nodes = std::min(nodeLimit, std::max<qint64>(256, 20 * bars_));
+            nodeLimit -= nodes;
+            if (attempt(nodes, out) || out.exhausted) return out;
+            qint64 forRepair = std::min(nodeLimit, std::max<qint64>(2560, 200 * bars_));
+            nodeLimit -= forRepair;
+            if (auto sol = repairDeepest(forRepair, rng)) {
+                out.solution = std::move(sol);
+                return out;
+            }
+        }
+        return out;
+    }
+
+  private:
+    // The search from the start; true when it found a plan.
+    bool attempt(qint64 nodes, CompletionResult& out) {
+        left_ = demand_;
+        barsLeft_ = bars_;
+        waste_ = bars_ * capacity_ - total_;
+        chosen_.clear();
+        deepestPlan_.clear();
+        aborted_ = false;
+        nodesLeft_ = nodes;
+        if (dfs()) {
+            out.solution = solution(chosen_);
+            return true;
+        }
+        out.exhausted = !aborted_ && !incomplete_;
+        return false;
+    }
+
+    // Frees some bars of the deepest partial plan and completes them with what it left
+    // over, by a small search. The bars freed hold the partners of leftover pieces in some
+    // filling, so that a swap that fits them is within reach.
+    std::optional<Solution> repairDeepest(qint64 budget, std::mt19937& rng) {
         std::vector<Filling> partial = deepestPlan_;
-        std::vector<std::vector<Filling>> fillingsOf = leftoverFillings(partial, total);
+        std::vector<std::vector<Filling>> fillingsOf = leftoverFillings(partial);
         auto barsWith = std::vector<std::vector<size_t>>(size_t(m_));
         for (size_t b = 0; b < partial.size(); ++b)
             for (const auto& [t, k] : partial[b].parts)
@@ -75,9 +105,7 @@ class Search {
         std::vector<int> leftover;
         for (int i = 0; i < m_; ++i)
             if (!fillingsOf[size_t(i)].empty()) leftover.push_back(i);
-        qint64 forRepair = nodeLimit / 2;
-        nodeLimit -= forRepair;
-        for (int round = 0; forRepair > 0 && !clock_.stop(); ++round) {
+        for (int round = 0; budget > 0 && !clock_.stop() && !partial.empty(); ++round) {
             const size_t want = std::min(partial.size(), size_t(2 + round % 24));
             std::vector<char> freed(partial.size(), 0);
             size_t count = 0;
@@ -107,9 +135,9 @@ class Search {
                         rest.demand[size_t(t)] -= k;
             const qint64 restBars = bars_ - qint64(partial.size() - count);
             Search sub(rest, 0, restBars, clock_, liked_);
-            const qint64 subLimit = std::min<qint64>(forRepair, 40 * restBars);
+            const qint64 subLimit = std::min<qint64>(budget, 40 * restBars);
             const CompletionResult done = sub.run(subLimit, false);
-            forRepair -= subLimit - std::max<qint64>(0, sub.nodesLeft_);
+            budget -= subLimit - std::max<qint64>(0, sub.nodesLeft_);
             if (!done.solution) continue;
             std::vector<Filling> kept;
             for (size_t b = 0; b < partial.size(); ++b)
@@ -119,38 +147,20 @@ class Search {
                 c.stock = stock_;
                 sol.patterns.push_back({std::move(c), n});
             }
-            out.solution = std::move(sol);
-            return out;
+            return sol;
         }
-
-        // Back to the whole search with the rest of the nodes; the dead states it found
-        // still hold.
-        left_ = demand_;
-        barsLeft_ = bars_;
-        waste_ = bars_ * capacity_ - total;
-        chosen_.clear();
-        aborted_ = false;
-        nodesLeft_ = nodeLimit;
-        if (nodeLimit <= 0 || clock_.stop()) return out;
-        if (dfs()) {
-            out.solution = solution(chosen_);
-            return out;
-        }
-        out.exhausted = !aborted_ && !incomplete_;
-        return out;
+        return std::nullopt;
     }
 
-  private:
     // Per type with pieces the partial plan leaves over: its fillings among all pieces,
     // within the whole waste budget (some of them, when there are many).
-    std::vector<std::vector<Filling>> leftoverFillings(const std::vector<Filling>& partial,
-                                                       qint64 total) {
+    std::vector<std::vector<Filling>> leftoverFillings(const std::vector<Filling>& partial) {
         std::vector<qint64> over = demand_;
         for (const Filling& f : partial)
             for (const auto& [t, k] : f.parts)
                 over[size_t(t)] -= k;
         left_ = demand_;
-        waste_ = bars_ * capacity_ - total;
+        waste_ = bars_ * capacity_ - total_;
         active_.clear();
         for (int t = 0; t < m_; ++t)
             if (left_[t] > 0) active_.push_back(t);
@@ -199,7 +209,10 @@ class Search {
         // is no shorter than the best so far.
         std::vector<Filling> fillings;
         bool chosen = false;
-        for (int i : active_) {
+        // Only the longest few are weighed: they have the fewest partners, and listing
+        // the fillings of every type at every bar cost more than it saved.
+        for (size_t a = 0; a < std::min(active_.size(), probed); ++a) {
+            const int i = active_[a];
             std::vector<Filling> mine;
             const size_t cap = chosen ? fillings.size() - 1 : maxFillings;
             --left_[i];
@@ -234,6 +247,7 @@ class Search {
                 auto it = liked_->find(c);
                 g.liked = it == liked_->end() ? 0 : it->second;
             }
+        if (rng_) std::shuffle(fillings.begin(), fillings.end(), *rng_);
         std::stable_sort(fillings.begin(), fillings.end(), [](const Filling& a, const Filling& b) {
             return a.waste < b.waste || (a.waste == b.waste && a.liked > b.liked);
         });
@@ -363,6 +377,7 @@ class Search {
     }
 
     static constexpr size_t maxFillings = 4000;
+    static constexpr size_t probed = 100000;
 
     const int m_;
     const std::vector<qint64>& width_;
@@ -373,12 +388,14 @@ class Search {
     const Clock& clock_;
     const std::map<std::vector<qint64>, double>* liked_;
     std::vector<qint64> left_;
+    qint64 total_ = 0; // the widths of all pieces
     qint64 barsLeft_ = 0;
     std::vector<Filling> deepestPlan_;
     qint64 waste_ = 0;
     qint64 nodesLeft_ = 0;
     bool aborted_ = false;
-    bool incomplete_ = false; // some fillings were left out: a failure proves nothing
+    std::mt19937* rng_ = nullptr; // shuffles equal fillings on a restart
+    bool incomplete_ = false;     // some fillings were left out: a failure proves nothing
     std::vector<std::uint64_t> reach_, shifted_;
     std::vector<int> active_; // types with pieces left, longest first
     size_t words_ = 0;
