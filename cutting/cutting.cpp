@@ -541,7 +541,15 @@ Result solve(const Request& r) {
     // When diving misses, the exact model on the first small rest it left, asked only for
     // a plan at that rest's bound: rounding alone often misses the one exact fill that is
     // left (triplets).
-    if (!done() && !clock.stop() && small) {
+    // With one stock bar completion does this job and watches the clock, while CBC's root
+    // work on this model overran the time limit by a second.
+    if (!done() && !clock.stop() && small && oneStock) {
+        const qint64 bars = std::llround(small->bound / model.cost[0]);
+        const CompletionResult c =
+            completeBars(small->rest, 0, bars, clock.slice(0.3), 1'000'000, nullptr);
+        if (c.solution) offer(joined(small->fixed, *c.solution));
+    }
+    if (!done() && !clock.stop() && small && !oneStock) {
         const double cutoff = small->rest.granularity > 0
                                   ? small->bound + small->rest.granularity * 0.5
                                   : small->bound + eps;
@@ -551,15 +559,17 @@ Result solve(const Request& r) {
 
     // Diving missed by a bar or so: part of the time left for bar completion, which may
     // also prove the bound one bar higher.
-    if (lp.solved && oneStock && !done() && !clock.stop()) complete(clock.slice(0.5));
+    if (lp.solved && oneStock && !done() && !clock.stop()) complete(clock.slice(0.75));
 
     // The exact model on the whole, when it is small enough to prove the plan; CBC's root
-    // work does not watch the clock, so not in the last moments.
+    // work does not watch the clock, so not in the last moments, and with one stock (where
+    // bar completion had its turn) only on graphs it closes at once: larger ones overran
+    // the time limit by a second.
     if (!done() && !clock.stop() && clock.secondsLeft() > 0.5) {
         double cutoff = 1e300;
         if (best)
             cutoff = model.granularity > 0 ? bestCost - model.granularity * 0.5 : bestCost - eps;
-        if (auto exact = solveArcFlow(model, cutoff, clock, 30'000)) {
+        if (auto exact = solveArcFlow(model, cutoff, clock, oneStock ? 5'000 : 30'000)) {
             if (exact->solution) offer(*exact->solution);
             if (exact->proven && best) {
                 proven = true;
