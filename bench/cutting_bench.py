@@ -37,6 +37,27 @@ def falkenauer_t(rng, n):
     return 1000, items, n // 3
 
 
+def planted(rng, bars, parts):
+    # Each bar is cut into `parts` pieces with nothing left over, so the optimum is `bars`
+    # and the LP bound is tight, yet rounding it seldom lands on a plan: it has to find
+    # bars filled exactly, as with triplets but with the pieces per bar mixed.
+    items = []
+    for _ in range(bars):
+        while True:
+            k = rng.choice(parts)
+            cuts = sorted(rng.sample(range(1, 1000), k - 1))
+            pieces = [b - a for a, b in zip([0] + cuts, cuts + [1000])]
+            if min(pieces) >= 100:
+                break
+        items += pieces
+    return 1000, items, bars
+
+
+def scholl_3(rng, n):
+    # Scholl's hard class: 3 to 5 long pieces a bar on a long bar, where rounding fails.
+    return 100000, [rng.randint(20000, 35000) for _ in range(n)], None
+
+
 def scholl_1(rng, n, capacity, low):
     return capacity, [rng.randint(low, 100) for _ in range(n)], None
 
@@ -58,9 +79,14 @@ def classes():
     for n in (120, 250, 500, 1000):
         for k in range(10):
             yield f"u{n}_{k:02d}", 1000 * n + k, falkenauer_u, (n,)
-    for n in (60, 120, 249, 501):
+    for n in (60, 120, 249, 501, 999):
         for k in range(10):
             yield f"t{n}_{k:02d}", 2000 * n + k, falkenauer_t, (n,)
+    for bars in (50, 100, 200):
+        for k in range(5):
+            yield f"planted{bars}_{k:02d}", 6000 + 10 * bars + k, planted, (bars, (2, 3, 4, 5))
+    for k in range(10):
+        yield f"scholl3_{k:02d}", 7000 + k, scholl_3, (200,)
     k = 0
     for n in (50, 100, 200, 500):
         for capacity in (100, 120, 150):
