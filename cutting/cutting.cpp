@@ -445,22 +445,42 @@ Result solve(const Request& r) {
         }
     };
 
+    // One stock: a plan on the fewest bars the material allows needs no LP to be optimal.
+    // When the pieces would fill those bars all but exactly, bar completion looks for one
+    // first, for a short while: the LP of many lengths is slow to converge.
+    const bool oneStock = model.stocks() == 1 && model.granularity > 0;
+    std::optional<double> atMaterialBound;
+    if (oneStock) {
+        qint64 length = 0;
+        for (int i = 0; i < model.types(); ++i)
+            length += model.width[i] * model.demand[i];
+        const qint64 cap = model.capacity[0];
+        const qint64 bars = (length + cap - 1) / cap;
+        const double least = double(bars) * model.cost[0];
+        if (bestCost > least + eps && bars * cap - length < model.width.back() &&
+            (model.available[0] < 0 || model.available[0] >= bars)) {
+            const CompletionResult c =
+                completeBars(model, 0, bars, clock.slice(0.25), 60 * bars, nullptr);
+            if (c.solution) offer(*c.solution);
+        }
+        if (bestCost <= least + eps) atMaterialBound = bestCost;
+    }
+
     std::vector<Column> seed;
     if (best)
         for (const auto& [col, n] : best->patterns)
             seed.push_back(col);
-    const LpResult lp = solveRelaxation(model, seed, clock);
+    const LpResult lp = atMaterialBound ? LpResult{} : solveRelaxation(model, seed, clock);
     if (lp.infeasible) {
         result.error = QStringLiteral("库存不足：可用的原材料不够切出全部零件");
         return result;
     }
-    double bound = model.roundUp(lp.bound);
+    double bound = atMaterialBound ? *atMaterialBound : model.roundUp(lp.bound);
     bool proven = false;
     auto done = [&] { return proven || (best && bestCost <= bound + eps); };
 
     // One stock: search bar by bar for a plan at the bound itself. Shown impossible there,
     // the bound rises by a bar and the search goes on at the new one.
-    const bool oneStock = model.stocks() == 1 && model.granularity > 0;
     auto complete = [&](const Clock& within) {
         for (int raised = 0; raised < 3 && !done() && !within.stop(); ++raised) {
             const qint64 bars = std::llround(bound / model.cost[0]);
