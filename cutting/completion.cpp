@@ -209,10 +209,8 @@ class Search {
         // is no shorter than the best so far.
         std::vector<Filling> fillings;
         bool chosen = false;
-        // Only the longest few are weighed: they have the fewest partners, and listing
-        // the fillings of every type at every bar cost more than it saved.
-        for (size_t a = 0; a < std::min(active_.size(), probed); ++a) {
-            const int i = active_[a];
+        // Every type is weighed: weighing only the longest few left the search to thrash.
+        for (const int i : active_) {
             std::vector<Filling> mine;
             const size_t cap = chosen ? fillings.size() - 1 : maxFillings;
             --left_[i];
@@ -377,7 +375,6 @@ class Search {
     }
 
     static constexpr size_t maxFillings = 4000;
-    static constexpr size_t probed = 100000;
 
     const int m_;
     const std::vector<qint64>& width_;
