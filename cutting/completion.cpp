@@ -297,8 +297,11 @@ class Search {
             if (!reachable(t, free - waste_, free)) return; // nor from any later type
             const qint64 most = std::min(left_[t], free / width_[t]);
             for (qint64 k = most; k >= 1; --k) {
+                const qint64 room = free - k * width_[t];
+                // The later types must close the bar; most k fail this, cheaply here.
+                if (!reachable(t + 1, room - waste_, room)) continue;
                 f.parts.push_back({t, k});
-                collect(p + 1, free - k * width_[t], f, out, limit);
+                collect(p + 1, room, f, out, limit);
                 f.parts.pop_back();
                 if (out.size() >= limit) return;
             }
