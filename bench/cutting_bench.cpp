@@ -1,5 +1,6 @@
-// Solves bin-packing benchmark files with the cutting library, default time limit.
-//   cutting_bench [--bound] FILE…
+// Solves bin-packing benchmark files with the cutting library, by default within the
+// library's default time limit.
+//   cutting_bench [--bound] [--seconds S] FILE…
 // A file: the number of item types m, the stock length, then m lines "length demand".
 // Prints "<name> <bars> <milliseconds>" per file; --bound adds the lower bound in bars and
 // whether the plan was proven optimal.
@@ -7,17 +8,25 @@
 
 #include <QFileInfo>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <string>
 
 int main(int argc, char** argv) {
     bool withBound = false;
+    std::optional<std::chrono::milliseconds> limit;
     int status = 0;
     for (int a = 1; a < argc; ++a) {
         const std::string path = argv[a];
         if (path == "--bound") {
             withBound = true;
+            continue;
+        }
+        if (path == "--seconds" && a + 1 < argc) {
+            limit = std::chrono::milliseconds(std::llround(std::atof(argv[++a]) * 1000));
             continue;
         }
         std::ifstream in(path);
@@ -29,6 +38,7 @@ int main(int argc, char** argv) {
             continue;
         }
         request.stocks.push_back({stock, {}, {}, {}});
+        if (limit) request.options.timeLimit = *limit;
         for (long long i = 0; i < types; ++i) {
             long long length = 0, demand = 0;
             in >> length >> demand;
