@@ -49,6 +49,7 @@ class Search {
             out.exhausted = true;
             return out;
         }
+        exact_ = bars_ * capacity_ == total_ && listExact();
         if (!repair) {
             attempt(nodeLimit, out);
             return out;
@@ -77,6 +78,11 @@ class Search {
   private:
     // The search from the start; true when it found a plan.
     bool attempt(qint64 nodes, CompletionResult& out) {
+        if (exact_) {
+            // Back to all pieces, through take() so that the counts follow.
+            for (int t = 0; t < m_; ++t)
+                if (left_[t] != demand_[t]) take(t, left_[t] - demand_[t]);
+        }
         left_ = demand_;
         barsLeft_ = bars_;
         waste_ = bars_ * capacity_ - total_;
@@ -203,6 +209,7 @@ class Search {
         std::vector<qint64> key = left_;
         key.push_back(barsLeft_);
         if (failed_.count(key)) return false;
+        if (exact_) return dfsExact(std::move(key));
 
         sums();
         // The type with the fewest fillings is filled around; a listing stops as soon as it
@@ -265,6 +272,92 @@ class Search {
             if (aborted_) return false;
         }
         if (complete) failed_.insert(std::move(key));
+        return false;
+    }
+
+    // With no waste to spare every filling is exact, hence maximal, and stays a filling
+    // until one of its pieces runs out. So the fillings are listed once, and each type's
+    // count of those still possible is kept up to date as pieces are taken and put back:
+    // a bar then costs the fillings its pieces touch, not a listing per type.
+    bool listExact() {
+        left_ = demand_;
+        waste_ = 0;
+        active_.clear();
+        for (int t = 0; t < m_; ++t)
+            if (left_[t] > 0) active_.push_back(t);
+        sums();
+        all_.clear();
+        for (size_t p = 0; p < active_.size(); ++p) {
+            const int i = active_[p];
+            // Listed from its first type only, so each filling once.
+            std::vector<Filling> mine;
+            --left_[i];
+            Filling f;
+            collect(p, capacity_ - width_[i], f, mine, maxExact + 1 - all_.size());
+            ++left_[i];
+            putOn(mine, i);
+            all_.insert(all_.end(), mine.begin(), mine.end());
+            if (all_.size() > maxExact) return false;
+        }
+        if (liked_)
+            for (Filling& g : all_) {
+                std::vector<qint64> c(size_t(m_), 0);
+                for (const auto& [t, k] : g.parts)
+                    c[size_t(t)] += k;
+                auto it = liked_->find(c);
+                g.liked = it == liked_->end() ? 0 : it->second;
+            }
+        byType_.assign(size_t(m_), {});
+        for (size_t f = 0; f < all_.size(); ++f)
+            for (const auto& [t, k] : all_[f].parts)
+                byType_[size_t(t)].push_back({f, k});
+        short_.assign(all_.size(), 0);
+        possible_.assign(size_t(m_), 0);
+        for (size_t f = 0; f < all_.size(); ++f)
+            for (const auto& [t, k] : all_[f].parts)
+                ++possible_[size_t(t)];
+        return true;
+    }
+
+    // Takes (k < 0: puts back) k pieces of type t, keeping the counts of possible fillings.
+    void take(int t, qint64 k) {
+        const qint64 before = left_[t], after = before - k;
+        left_[t] = after;
+        for (const auto& [f, need] : byType_[size_t(t)]) {
+            const bool was = need > before, is = need > after;
+            if (was == is) continue;
+            const int change = is ? 1 : -1;
+            short_[f] += change;
+            if ((is && short_[f] == 1) || (!is && short_[f] == 0))
+                for (const auto& [u, n] : all_[f].parts)
+                    possible_[size_t(u)] -= change;
+        }
+    }
+
+    bool dfsExact(std::vector<qint64> key) {
+        int pick = -1;
+        for (int t : active_)
+            if (pick < 0 || possible_[size_t(t)] < possible_[size_t(pick)]) pick = t;
+        std::vector<const Filling*> fillings;
+        for (const auto& [f, need] : byType_[size_t(pick)])
+            if (short_[f] == 0) fillings.push_back(&all_[f]);
+        if (rng_) std::shuffle(fillings.begin(), fillings.end(), *rng_);
+        std::stable_sort(fillings.begin(), fillings.end(),
+                         [](const Filling* a, const Filling* b) { return a->liked > b->liked; });
+        for (const Filling* filling : fillings) {
+            for (const auto& [t, k] : filling->parts)
+                take(t, k);
+            --barsLeft_;
+            chosen_.push_back(*filling);
+            const bool found = dfs();
+            if (found) return true;
+            chosen_.pop_back();
+            ++barsLeft_;
+            for (const auto& [t, k] : filling->parts)
+                take(t, -k);
+            if (aborted_) return false;
+        }
+        failed_.insert(std::move(key));
         return false;
     }
 
@@ -378,6 +471,7 @@ class Search {
     }
 
     static constexpr size_t maxFillings = 4000;
+    static constexpr size_t maxExact = 200'000;
 
     const int m_;
     const std::vector<qint64>& width_;
@@ -391,6 +485,12 @@ class Search {
     qint64 total_ = 0; // the widths of all pieces
     qint64 barsLeft_ = 0;
     std::vector<Filling> deepestPlan_;
+    // The exact fillings, listed once, when there is no waste to spare.
+    bool exact_ = false;
+    std::vector<Filling> all_;
+    std::vector<std::vector<std::pair<size_t, qint64>>> byType_; // (filling, pieces of the type)
+    std::vector<int> short_;       // per filling: its types with too few pieces left
+    std::vector<qint64> possible_; // per type: the fillings still possible that hold it
     qint64 waste_ = 0;
     qint64 nodesLeft_ = 0;
     bool aborted_ = false;

@@ -460,7 +460,7 @@ Result solve(const Request& r) {
         if (bestCost > least + eps && bars * cap - length < model.width.back() &&
             (model.available[0] < 0 || model.available[0] >= bars)) {
             const CompletionResult c =
-                completeBars(model, 0, bars, clock.slice(0.25), 60 * bars, nullptr);
+                completeBars(model, 0, bars, clock.slice(0.25), 1'000'000, nullptr);
             if (c.solution) offer(*c.solution);
         }
         if (bestCost <= least + eps) atMaterialBound = bestCost;
