@@ -370,14 +370,19 @@ class TestCutting : public QObject {
     }
 
     // Bar completion on its own: a plan on exactly the fewest bars, and a proof that one bar
-    // fewer cannot hold the pieces, against every partition.
+    // fewer cannot hold the pieces, against every partition. The pieces of the "whole bars"
+    // rows add up to whole bars, where the search lists the exact fillings once.
     void completionMatchesBruteForce_data() {
         QTest::addColumn<unsigned>("seed");
+        QTest::addColumn<bool>("wholeBars");
         for (unsigned seed = 1; seed <= 30; ++seed)
-            QTest::newRow(qPrintable(QString::number(seed))) << seed;
+            QTest::newRow(qPrintable(QString::number(seed))) << seed << false;
+        for (unsigned seed = 31; seed <= 60; ++seed)
+            QTest::newRow(qPrintable(QStringLiteral("whole bars %1").arg(seed))) << seed << true;
     }
     void completionMatchesBruteForce() {
         QFETCH(unsigned, seed);
+        QFETCH(bool, wholeBars);
         std::mt19937 rng(seed);
         auto uniform = [&](qint64 a, qint64 b) {
             return std::uniform_int_distribution<qint64>(a, b)(rng);
@@ -385,8 +390,23 @@ class TestCutting : public QObject {
         Request r;
         r.stocks = {bar(100)};
         std::map<qint64, qint64, std::greater<>> counts;
-        for (int k = int(uniform(3, 9)); k > 0; --k)
-            ++counts[uniform(15, 70)];
+        qint64 total = 0;
+        if (wholeBars && seed % 2 == 0) {
+            // Bars cut into pieces with nothing left: a plan on whole bars exists.
+            for (int b = int(uniform(2, 3)); b > 0; --b) {
+                const qint64 first = uniform(10, 60);
+                const qint64 second = uniform(10, 90 - first);
+                for (qint64 length : {first, second, 100 - first - second})
+                    ++counts[length];
+            }
+        } else {
+            for (int k = int(uniform(3, wholeBars ? 8 : 9)); k > 0; --k) {
+                const qint64 length = uniform(15, 70);
+                ++counts[length];
+                total += length;
+            }
+            if (wholeBars && total % 100 != 0) ++counts[100 - total % 100];
+        }
         for (const auto& [length, count] : counts)
             r.pieces.push_back({length, count, {}});
         const qint64 fewest = bruteForce(r) / 100;
