@@ -288,6 +288,7 @@ class Search {
         sums();
         all_.clear();
         for (size_t p = 0; p < active_.size(); ++p) {
+            if (clock_.stop()) return false;
             const int i = active_[p];
             // Listed from its first type only, so each filling once.
             std::vector<Filling> mine;
