@@ -4,7 +4,9 @@ and runs cutting_bench on them: bars against the known or proven optimum, median
 maximum time per class.
 
     cutting_bench.py generate DIR
-    cutting_bench.py run CUTTING_BENCH [DIR]
+    cutting_bench.py run CUTTING_BENCH [DIR] [--seconds S]
+
+--seconds sets the solver's time limit (default: the library's).
 """
 import os
 import random
@@ -114,10 +116,11 @@ def generate(folder):
     return known
 
 
-def run(binary, folder):
+def run(binary, folder, limit):
     known = generate(folder)
     files = sorted(os.path.join(folder, f) for f in os.listdir(folder) if f.endswith(".txt"))
-    out = subprocess.run([binary, "--bound"] + files, capture_output=True, text=True)
+    extra = ["--seconds", limit] if limit else []
+    out = subprocess.run([binary, "--bound"] + extra + files, capture_output=True, text=True)
     if out.stderr:
         sys.stderr.write(out.stderr)
     per_class = {}
@@ -150,14 +153,20 @@ def run(binary, folder):
 
 
 def main():
-    if len(sys.argv) >= 3 and sys.argv[1] == "generate":
-        generate(sys.argv[2])
+    args = sys.argv[1:]
+    limit = None
+    if "--seconds" in args:
+        at = args.index("--seconds")
+        limit = args[at + 1] if at + 1 < len(args) else None
+        del args[at:at + 2]
+    if len(args) >= 2 and args[0] == "generate":
+        generate(args[1])
         return 0
-    if len(sys.argv) >= 3 and sys.argv[1] == "run":
-        if len(sys.argv) >= 4:
-            return run(sys.argv[2], sys.argv[3])
+    if len(args) >= 2 and args[0] == "run":
+        if len(args) >= 3:
+            return run(args[1], args[2], limit)
         with tempfile.TemporaryDirectory() as folder:
-            return run(sys.argv[2], folder)
+            return run(args[1], folder, limit)
     print(__doc__, file=sys.stderr)
     return 2
 
