@@ -1,8 +1,9 @@
 // Bar completion (Korf's bin completion) for one stock: the bars are filled one at a time,
-// each around the longest piece left, trying only maximal fillings whose waste keeps the
-// total within what the target number of bars allows. When the LP bound leaves little or
-// no waste (triplets fill every bar exactly) that budget prunes nearly every filling, so
-// the search finds the plan rounding misses, or shows there is none at that count.
+// each around the piece with the fewest fillings left, trying only maximal fillings whose
+// waste keeps the total within what the target number of bars allows. When the LP bound
+// leaves little or no waste (triplets fill every bar exactly) that budget prunes nearly
+// every filling, so the search finds the plan rounding misses, or shows there is none at
+// that count.
 #include "cutting/solver.h"
 
 #include <algorithm>
