@@ -22,6 +22,7 @@ bench: build
 	@$(BUILD_DIR)/bench/handbook_bench
 	@QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $(BUILD_DIR)/bench/handbook_startup_bench
 	@python3 bench/compare_startup.py $(BUILD_DIR)/bench/handbook_startup_probe $(BUILD_DIR)/bench/minimal_cjk_window 15
+	@python3 bench/cutting_bench.py run $(BUILD_DIR)/bench/cutting_bench
 
 # Tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

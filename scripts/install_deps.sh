@@ -9,6 +9,7 @@ packages=(
   libgl-dev libegl-dev libxkbcommon-dev libvulkan-dev
   qt6-qpa-plugins libqt6svg6 qml6-module-qtqml qt6-translations-l10n
   libsqlite3-dev liberfa-dev
+  coinor-libclp-dev coinor-libcbc-dev
   python3 fonts-noto-cjk xvfb x11-utils imagemagick xdotool
 )
 
