@@ -215,9 +215,15 @@ void MainWindow::restoreState(QSettings& settings) {
         ui::element<QComboBox>(this, LayoutId::MaterialBox)->setCurrentIndex(static_cast<int>(i));
         m_weldPage->onMaterialSelect(static_cast<int>(i));
     }
-    // A family or standard the catalogue no longer has leaves the first-start page.
-    if (isStandardOfBarFamily(m_queries, state.familyId, state.subtypeId))
-        openStandardRow(state.familyId, state.subtypeId, -1);
+    // A family or standard the catalogue no longer has leaves the first-start page. The
+    // family on show already (the start family, at start-up) only changes its standard:
+    // building its bar and table a second time would cost a millisecond for the same page.
+    if (isStandardOfBarFamily(m_queries, state.familyId, state.subtypeId)) {
+        if (state.familyId == m_barFamilyId && !element(LayoutId::BarPage)->isHidden())
+            m_barPage->showStandardRow(state.subtypeId, -1);
+        else
+            openStandardRow(state.familyId, state.subtypeId, -1);
+    }
     if (state.opacityPosition) {
         ui::element<QSlider>(this, LayoutId::TransparencySlider)->setValue(*state.opacityPosition);
         onTransparencyChange(this, *state.opacityPosition); // also when it stays at 100

@@ -82,24 +82,29 @@ RememberedState readRememberedState(const QSettings& settings) {
 }
 
 void writeRememberedState(QSettings& settings, const RememberedState& state) {
+    // Only keys whose text differs are set or removed: QSettings rewrites the file (two
+    // fdatasync calls) at sync() whenever a key was touched, even with its stored value, and
+    // an unchanged state, the usual case at exit, now leaves the file alone.
     auto setOrRemove = [&](const QString& key, bool present, const QVariant& value) {
-        if (present)
-            settings.setValue(key, value);
-        else
+        if (present) {
+            if (!settings.contains(key) || settings.value(key).toString() != value.toString())
+                settings.setValue(key, value);
+        } else if (settings.contains(key)) {
             settings.remove(key);
+        }
     };
     const QRect g = state.geometry.value_or(QRect());
     setOrRemove(keyX, state.geometry.has_value(), g.x());
     setOrRemove(keyY, state.geometry.has_value(), g.y());
     setOrRemove(keyWidth, state.geometry.has_value(), g.width());
     setOrRemove(keyHeight, state.geometry.has_value(), g.height());
-    settings.setValue(keyMaximized, state.maximized);
+    setOrRemove(keyMaximized, true, state.maximized);
     setOrRemove(keyOpacity, state.opacityPosition.has_value(), state.opacityPosition.value_or(0));
-    settings.setValue(keyKeepOnTop, state.keepOnTop);
+    setOrRemove(keyKeepOnTop, true, state.keepOnTop);
     setOrRemove(keyFamily, state.familyId > 0 && state.subtypeId > 0, state.familyId);
     setOrRemove(keyStandard, state.familyId > 0 && state.subtypeId > 0, state.subtypeId);
-    settings.setValue(keyScope,
-                      state.searchAllStandards ? QStringLiteral("all") : QStringLiteral("current"));
+    setOrRemove(keyScope, true,
+                state.searchAllStandards ? QStringLiteral("all") : QStringLiteral("current"));
     setOrRemove(keyMaterial, !state.material.empty(), QString::fromStdString(state.material));
     setOrRemove(keyLength, !state.takeOffLength.empty(),
                 QString::fromStdString(state.takeOffLength));

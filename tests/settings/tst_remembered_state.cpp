@@ -133,6 +133,41 @@ class TstRememberedState : public QObject {
         QCOMPARE(describe(readRememberedState(third)), describe(state));
     }
 
+    void anUnchangedStateLeavesTheFileAlone() {
+        RememberedState state;
+        state.geometry = QRect(10, 20, 1000, 700);
+        state.familyId = 19;
+        state.subtypeId = 79;
+        state.takeOffLength = "6";
+        const QString path = writeFile(QByteArray());
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            writeRememberedState(settings, state);
+        }
+        // QSettings drops comments when it rewrites a file, so a comment that stays shows
+        // the second write of the same state did not touch the file.
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("; left alone\n");
+        }
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            writeRememberedState(settings, state);
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("; left alone"));
+        // A changed state is written.
+        state.keepOnTop = true;
+        {
+            QSettings settings(path, QSettings::IniFormat);
+            writeRememberedState(settings, state);
+        }
+        QSettings again(path, QSettings::IniFormat);
+        QCOMPARE(describe(readRememberedState(again)), describe(state));
+    }
+
     void placesTheWindowWhereItCanBeGrabbed_data() {
         QTest::addColumn<QRect>("stored");
         QTest::addColumn<QRect>("placed"); // null: not placed
