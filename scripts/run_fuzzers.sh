@@ -33,31 +33,24 @@ for row in rows:
             n += 1
 PY
 
-# The fuzzer's progress goes to a log; only its end is shown, or all of it on a finding.
-log="$artifacts/fuzz.log"
-if "$work/formula_fuzzer" -max_total_time="$seconds" -max_len=256 -timeout=10 \
-  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/" "$work/corpus" \
-  > "$log" 2>&1; then
-  tail -n 3 "$log"
-  echo "formula fuzzer: nothing found"
-else
-  cat "$log"
-  echo "formula fuzzer: FAILED (inputs kept in $artifacts)"
-  exit 1
-fi
+# Runs one fuzzer over its seed folder. Its progress goes to a log; only its end is shown,
+# or all of it on a finding.
+run() { # name max_len corpus
+  local log="$artifacts/$1.log"
+  if "$work/$1" -max_total_time="$seconds" -max_len="$2" -timeout=10 -rss_limit_mb=2048 \
+    -print_final_stats=1 -artifact_prefix="$artifacts/$1-" "$3" > "$log" 2>&1; then
+    tail -n 3 "$log"
+    echo "$1: nothing found"
+  else
+    cat "$log"
+    echo "$1: FAILED (inputs kept in $artifacts)"
+    exit 1
+  fi
+}
 
+run formula_fuzzer 256 "$work/corpus"
 mkdir -p "$work/fields"
 for seed in 300 12.5 "４+4" "1,5" "400)*1000+(1" "1e3" " 7850 " "0.0000002" "12abc"; do
   printf '%s' "$seed" > "$work/fields/$(printf '%s' "$seed" | md5sum | cut -c1-8)"
 done
-log="$artifacts/field-fuzz.log"
-if "$work/weld_field_fuzzer" -max_total_time="$seconds" -max_len=512 -timeout=10 \
-  -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$artifacts/field-" "$work/fields" \
-  > "$log" 2>&1; then
-  tail -n 3 "$log"
-  echo "weld field fuzzer: nothing found"
-else
-  cat "$log"
-  echo "weld field fuzzer: FAILED (inputs kept in $artifacts)"
-  exit 1
-fi
+run weld_field_fuzzer 512 "$work/fields"

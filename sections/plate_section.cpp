@@ -66,20 +66,20 @@ SectionResult plateSection(const std::vector<Plate>& plates) {
     add("Iy", c.Iyy / 1e4, "cm⁴");
     add("ix", std::sqrt(c.Ixx / c.A) / 10, "cm");
     add("iy", std::sqrt(c.Iyy / c.A) / 10, "cm");
+    // One modulus where the axis halves the section, else one for each extreme fibre.
+    auto moduli = [&](const char* both, const char* near, const char* far, double I, double toNear,
+                      double toFar) {
+        if (same(toNear, toFar, size)) {
+            add(both, I / toNear / 1e3, "cm³");
+        } else {
+            add(near, I / toNear / 1e3, "cm³");
+            add(far, I / toFar / 1e3, "cm³");
+        }
+    };
     const double up = top - c.cy, down = c.cy - bottom;
-    if (same(up, down, size)) {
-        add("Wx", c.Ixx / up / 1e3, "cm³");
-    } else {
-        add("Wx上", c.Ixx / up / 1e3, "cm³");
-        add("Wx下", c.Ixx / down / 1e3, "cm³");
-    }
     const double toRight = right - c.cx, toLeft = c.cx - left;
-    if (same(toRight, toLeft, size)) {
-        add("Wy", c.Iyy / toRight / 1e3, "cm³");
-    } else {
-        add("Wy左", c.Iyy / toLeft / 1e3, "cm³");
-        add("Wy右", c.Iyy / toRight / 1e3, "cm³");
-    }
+    moduli("Wx", "Wx上", "Wx下", c.Ixx, up, down);
+    moduli("Wy", "Wy左", "Wy右", c.Iyy, toLeft, toRight);
     if (!same(c.Ixy, 0, c.Ixx + c.Iyy)) {
         add("Imax", c.Imax / 1e4, "cm⁴");
         add("Imin", c.Imin / 1e4, "cm⁴");
