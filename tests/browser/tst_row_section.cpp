@@ -479,7 +479,9 @@ class TestRowSection : public QObject {
                 values.push_back(rows.cell(r, c));
             }
             const std::string name = trimmedText(rowDesignation(columns, values));
-            const ShownProperty* a = propertyOf(sectionPropertiesOfRecord(subtype, rec), "A");
+            // Kept whole: the property found points into it.
+            const RowSectionProperties shown = sectionPropertiesOfRecord(subtype, rec);
+            const ShownProperty* a = propertyOf(shown, "A");
             if (!a) continue; // rows without a model are checked above
             ++compared;
             const QString text = QString::fromStdString(a->value);
