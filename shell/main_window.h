@@ -8,8 +8,8 @@
 
 class AllStandardsSearch;
 class BarPage;
+class ChoiceBar;
 class QSettings;
-class RowTakeOff;
 class TableExport;
 class WeldPage;
 
@@ -25,8 +25,8 @@ class MainWindow : public QWidget {
     QWidget* element(LayoutId id) const;
     BarPage* barPage() const { return m_barPage; }
     WeldPage* weldPage() const { return m_weldPage; }
-    AllStandardsSearch* allStandardsSearch() const { return m_allStandardsSearch; }
-    TableExport* tableExport() const { return m_tableExport; }
+    AllStandardsSearch* allStandardsSearch() const;
+    TableExport* tableExport() const;
 
     // Opens a bar family and one of its standards with the row at the position selected.
     void openStandardRow(int familyId, int subtypeId, int position);
@@ -47,20 +47,17 @@ class MainWindow : public QWidget {
   private:
     QWidget* buildTitleStrip();
     QWidget* buildFamilyArea();
-    QWidget* buildBarPage();
     QWidget* buildStatusStrip();
     // Tab follows the page: title strip, family bars, then the page on show.
     void arrangeTabOrder();
-    void onSearchScopeChange();
     Qt::Edges edgesAt(const QPoint& pos) const;
 
     const CatalogueQueries& m_queries;
     QButtonGroup m_familyButtons;
     BarPage* m_barPage = nullptr;
     WeldPage* m_weldPage = nullptr;
-    AllStandardsSearch* m_allStandardsSearch = nullptr;
-    RowTakeOff* m_rowTakeOff = nullptr;
-    TableExport* m_tableExport = nullptr;
+    ChoiceBar* m_barFamilyBar = nullptr;
+    ChoiceBar* m_weldFamilyBar = nullptr;
     QWidget* m_titleStrip = nullptr;
     QPoint m_dragOffset;
     bool m_dragging = false;
