@@ -1,22 +1,23 @@
 #pragma once
 
 #include "catalogue/catalogue_queries.h"
+#include "shell/window_frame.h"
 #include "ui/layout_ids.h"
 
 #include <QButtonGroup>
-#include <QWidget>
 
 class AllStandardsSearch;
 class BarPage;
 class ChoiceBar;
+class QLabel;
 class QSettings;
 class TableExport;
 class WeldPage;
 
-// The main window: its own title strip (frameless, moved by the strip, resized from its
-// edges), the two family bars, the bar page and the weld page, and the status strip with
-// the message, calendar and clock lines. Every element carries its layout id.
-class MainWindow : public QWidget {
+// The main window: inside its frame (window_frame.h) it places the two family bars, the bar
+// page and the weld page, and the status strip with the message, calendar and clock lines.
+// The pages build their own widgets; every element carries its layout id.
+class MainWindow : public WindowFrame {
     Q_OBJECT
   public:
     explicit MainWindow(const CatalogueQueries& queries, QWidget* parent = nullptr);
@@ -39,18 +40,11 @@ class MainWindow : public QWidget {
     // Rewrites the clock line; the one-second timer calls it.
     void onWindowTimer();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
   private:
-    QWidget* buildTitleStrip();
     QWidget* buildFamilyArea();
     QWidget* buildStatusStrip();
     // Tab follows the page: title strip, family bars, then the page on show.
     void arrangeTabOrder();
-    Qt::Edges edgesAt(const QPoint& pos) const;
 
     const CatalogueQueries& m_queries;
     QButtonGroup m_familyButtons;
@@ -58,9 +52,7 @@ class MainWindow : public QWidget {
     WeldPage* m_weldPage = nullptr;
     ChoiceBar* m_barFamilyBar = nullptr;
     ChoiceBar* m_weldFamilyBar = nullptr;
-    QWidget* m_titleStrip = nullptr;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    QLabel* m_calendarLine = nullptr;
+    QLabel* m_clockLine = nullptr;
     int m_barFamilyId = startFamilyId; // the bar family last shown
-    bool m_opacityChosen = false;      // the slider was moved, or a position was restored
 };
