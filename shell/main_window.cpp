@@ -64,6 +64,7 @@ MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     buildFamilyBars(
         m_weldFamilyBar, m_barFamilyBar, m_queries, &m_familyButtons,
         [this](QAbstractButton* b) {
+            m_barPage->hide(); // one page on show; the window switches them
             m_weldPage->onWeldFamilyClick(b);
             arrangeTabOrder();
         },

@@ -353,8 +353,6 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
 }
 
 void WeldPage::showFamily(int familyId) {
-    if (QWidget* barPage = parentWidget() ? ui::elementById(window(), LayoutId::BarPage) : nullptr)
-        barPage->hide();
     show();
 
     // What was typed for the family shown before stays for when it comes back.
