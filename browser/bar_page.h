@@ -24,7 +24,7 @@ class TableExport;
 class TakeOffPanel;
 
 // The page of one bar-section family: drawing, standards bar, name and remark of the
-// current standard, the spec table with keyword search (this standard or all of them), row
+// current standard, its table of sizes with keyword search (this standard or all of them), row
 // copy, export, the selected row's properties and its take-off. The page builds and owns its
 // widgets; each carries its layout id.
 class BarPage : public QWidget {
