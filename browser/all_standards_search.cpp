@@ -5,38 +5,32 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableView>
 #include <QTreeView>
 
 namespace {
 constexpr int allStandardsIndex = 1; // index of 全部标准 in the scope box
 } // namespace
 
-AllStandardsSearch::AllStandardsSearch(QWidget* window, const CatalogueQueries& queries,
+AllStandardsSearch::AllStandardsSearch(const CatalogueQueries& queries, const Widgets& widgets,
                                        QObject* parent)
-    : QObject(parent), m_window(window), m_search(queries) {
-    if (auto* results = ui::element<QTreeView>(window, LayoutId::SearchResultsView)) {
-        results->setModel(&m_model);
-        connect(results, &QTreeView::activated, this, &AllStandardsSearch::onActivated);
-    }
+    : QObject(parent), m_widgets(widgets), m_search(queries) {
+    m_widgets.results->setModel(&m_model);
+    connect(m_widgets.results, &QTreeView::activated, this, &AllStandardsSearch::onActivated);
 }
 
 bool AllStandardsSearch::searchesAllStandards() const {
-    auto* scope = ui::element<QComboBox>(m_window, LayoutId::SearchScopeBox);
-    return scope && scope->currentIndex() == allStandardsIndex;
+    return m_widgets.scope->currentIndex() == allStandardsIndex;
 }
 
 bool AllStandardsSearch::resultsShown() const {
-    auto* results = ui::elementById(m_window, LayoutId::SearchResultsView);
-    return results && !results->isHidden();
+    return !m_widgets.results->isHidden();
 }
 
 void AllStandardsSearch::run() {
-    auto* box = ui::element<QLineEdit>(m_window, LayoutId::SearchBox);
-    const std::string keyword = box ? ui::fromQt(box->text()) : std::string();
+    const std::string keyword = ui::fromQt(m_widgets.keyword->text());
     CatalogueSearchResult result = m_search.search(keyword);
     if (!result.refusal.empty()) {
-        ui::showMessage(m_window, ui::toQt(result.refusal));
+        ui::showMessage(m_widgets.results->window(), ui::toQt(result.refusal));
         return;
     }
 
@@ -75,27 +69,24 @@ void AllStandardsSearch::run() {
             names << ui::toQt(name);
         message += QStringLiteral("（无法搜索：%1）").arg(names.join(QStringLiteral("、")));
     }
-    ui::showMessage(m_window, message);
+    ui::showMessage(m_widgets.results->window(), message);
 
-    if (auto* table = ui::elementById(m_window, LayoutId::SpecTableView)) table->hide();
+    m_widgets.table->hide();
     // The coverage line speaks of the table, which the results now replace.
-    if (auto* coverage = ui::elementById(m_window, LayoutId::CoverageLine)) coverage->hide();
-    if (auto* results = ui::element<QTreeView>(m_window, LayoutId::SearchResultsView)) {
-        results->show();
-        results->expandAll();
-        results->setCurrentIndex(m_model.index(0, 0));
-        results->scrollToTop();
-    }
+    m_widgets.coverage->hide();
+    m_widgets.results->show();
+    m_widgets.results->expandAll();
+    m_widgets.results->setCurrentIndex(m_model.index(0, 0));
+    m_widgets.results->scrollToTop();
     m_listed = std::move(result);
     m_listedKeyword = keyword;
     emit viewSwitched();
 }
 
 void AllStandardsSearch::showTable() {
-    if (auto* results = ui::elementById(m_window, LayoutId::SearchResultsView)) results->hide();
-    if (auto* table = ui::elementById(m_window, LayoutId::SpecTableView)) table->show();
-    if (auto* coverage = ui::element<QLabel>(m_window, LayoutId::CoverageLine))
-        coverage->setVisible(!coverage->text().isEmpty());
+    m_widgets.results->hide();
+    m_widgets.table->show();
+    m_widgets.coverage->setVisible(!m_widgets.coverage->text().isEmpty());
     emit viewSwitched();
 }
 

@@ -5,7 +5,11 @@
 #include <QObject>
 #include <QStandardItemModel>
 
+class QComboBox;
+class QLabel;
+class QLineEdit;
 class QModelIndex;
+class QTreeView;
 
 // The 全部标准 scope of the search box: the keyword is looked for in every standard and the
 // found rows are listed in place of the spec table, grouped by standard. Activating a row
@@ -16,7 +20,17 @@ class AllStandardsSearch : public QObject {
     // Item data of the results list.
     enum Role { FamilyRole = Qt::UserRole + 1, SubtypeRole, PositionRole };
 
-    AllStandardsSearch(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
+    // The widgets of the bar page it works on.
+    struct Widgets {
+        QComboBox* scope;
+        QLineEdit* keyword;
+        QTreeView* results;
+        QWidget* table;
+        QLabel* coverage; // the table's partial-coverage line, hidden with the table
+    };
+
+    AllStandardsSearch(const CatalogueQueries& queries, const Widgets& widgets,
+                       QObject* parent = nullptr);
 
     bool searchesAllStandards() const;
     // Searches for the search box's keyword and lists the result; a refused keyword only
@@ -38,7 +52,7 @@ class AllStandardsSearch : public QObject {
   private:
     void onActivated(const QModelIndex& index);
 
-    QWidget* m_window;
+    Widgets m_widgets;
     CatalogueSearch m_search;
     QStandardItemModel m_model;
     CatalogueSearchResult m_listed;

@@ -4,18 +4,34 @@
 #include "catalogue/catalogue_queries.h"
 
 #include <QButtonGroup>
-#include <QObject>
+#include <QWidget>
+#include <functional>
 
+class AllStandardsSearch;
+class BarDrawing;
+class ChoiceBar;
 class EmptyTableNotice;
 class QAbstractButton;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTableView;
+class QTreeView;
+class RowTakeOff;
+class SectionPropertiesPanel;
+class TableExport;
+class TakeOffPanel;
 
 // The page of one bar-section family: drawing, standards bar, name and remark of the
-// current standard, the spec table with keyword search and row copy.
-class BarPage : public QObject {
+// current standard, its table of sizes with keyword search (this standard or all of them), row
+// copy, export, the selected row's properties and its take-off. The page builds and owns its
+// widgets; each carries its layout id.
+class BarPage : public QWidget {
     Q_OBJECT
   public:
-    BarPage(QWidget* window, const CatalogueQueries& queries, QObject* parent = nullptr);
+    explicit BarPage(const CatalogueQueries& queries, QWidget* parent = nullptr);
+    ~BarPage() override;
 
     // Shows the page for the family the button carries (the start family without a button) and
     // fills the table with the family's first standard.
@@ -29,7 +45,14 @@ class BarPage : public QObject {
     // position (0 = first row of the unfiltered table), scrolled into view.
     void showStandardRow(int subtypeId, int position);
 
+    // The weld family button of a family id, or none; the page offers it over an empty
+    // table of like shape. The family bars are not the page's own.
+    using WeldFamilyFinder = std::function<QAbstractButton*(int weldFamilyId)>;
+    void setWeldFamilyFinder(WeldFamilyFinder finder) { m_findWeldFamily = std::move(finder); }
+
     int currentStandardId() const { return m_currentStandardId; }
+    const QString& standardName() const { return m_standardName; }
+    const QString& standardRemark() const { return m_standardRemark; }
     // The keyword the table on show is narrowed by; empty when it shows the whole standard.
     const std::string& shownKeyword() const { return m_shownKeyword; }
     SpecTableModel* model() { return &m_model; }
@@ -40,6 +63,15 @@ class BarPage : public QObject {
     // The line over a table that holds only part of its standard, or the empty text.
     QString coverageNotice() const;
 
+    bool searchesAllStandards() const;
+    void setSearchesAllStandards(bool all);
+    AllStandardsSearch* allStandardsSearch() const { return m_allStandardsSearch; }
+    TableExport* tableExport() const { return m_tableExport; }
+    TakeOffPanel* takeOff() const { return m_takeOff; }
+    // Every stop of the page in Tab order: standards bar, search row, table, found rows,
+    // properties, take-off.
+    QList<QWidget*> tabChain() const;
+
   signals:
     void tableFilled(int subtypeId);
 
@@ -47,6 +79,12 @@ class BarPage : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QLayout* buildLeftColumn();
+    QLayout* buildSearchRow();
+    QWidget* buildTableArea();
+    void wireTable();
+    void onSearch();
+    void onSearchScopeChange();
     std::string readSearchKeyword();
     QAbstractButton* createStandardButton(const std::string& id, const std::string& name);
     void showEmptyNotice(int subtypeId, bool search, bool empty);
@@ -55,13 +93,32 @@ class BarPage : public QObject {
     void fitColumns();
     void openWeldFamily(int weldFamilyId);
 
-    QWidget* m_window;
     const CatalogueQueries& m_queries;
     SpecTableModel m_model;
     QButtonGroup m_standardButtons;
     int m_currentStandardId = 0;
+    QString m_standardName;
+    QString m_standardRemark;
     bool m_searchRequested = false;
     std::string m_shownKeyword;
-    EmptyTableNotice* m_emptyNotice = nullptr;
     std::vector<int> m_neededWidths; // per column of the table on show, serial column first
+    WeldFamilyFinder m_findWeldFamily;
+
+    BarDrawing* m_drawing;
+    QLabel* m_nameLine;
+    QLabel* m_remarkLine;
+    SectionPropertiesPanel* m_properties;
+    ChoiceBar* m_standardsBar;
+    QComboBox* m_scopeBox;
+    QLineEdit* m_searchBox;
+    QPushButton* m_searchButton;
+    QPushButton* m_exportButton;
+    QLabel* m_coverageLine;
+    QTableView* m_view;
+    EmptyTableNotice* m_emptyNotice;
+    QTreeView* m_results;
+    TakeOffPanel* m_takeOff;
+    AllStandardsSearch* m_allStandardsSearch = nullptr;
+    RowTakeOff* m_rowTakeOff = nullptr;
+    TableExport* m_tableExport = nullptr;
 };

@@ -66,19 +66,17 @@ QToolButton* createFamilyButton(const std::string& icon, const std::string& name
     return button;
 }
 
-void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGroup* group,
-                     const FamilyClickHandler& onWeldFamilyClick,
+void buildFamilyBars(ChoiceBar* weldBar, ChoiceBar* barBar, const CatalogueQueries& queries,
+                     QButtonGroup* group, const FamilyClickHandler& onWeldFamilyClick,
                      const FamilyClickHandler& onBarFamilyClick) {
     group->setExclusive(true);
     const struct {
         const char* kind;
-        LayoutId bar;
+        ChoiceBar* bar;
         const FamilyClickHandler& handler;
-    } passes[] = {{"0", LayoutId::WeldFamilyBar, onWeldFamilyClick},
-                  {"1", LayoutId::BarFamilyBar, onBarFamilyClick}};
+    } passes[] = {{"0", weldBar, onWeldFamilyClick}, {"1", barBar, onBarFamilyClick}};
     for (const auto& pass : passes) {
-        auto* bar = ui::element<ChoiceBar>(window, pass.bar);
-        if (!bar) continue;
+        ChoiceBar* bar = pass.bar;
         bar->setStyleSheet(familyButtonStyleSheet());
         const TextGrid grid = queries.familiesOfKind(pass.kind);
         for (int r = 1; r < grid.rowCount && grid.columnCount >= 4; ++r) {

@@ -7,13 +7,15 @@
 #include <functional>
 #include <string>
 
+class ChoiceBar;
+
 using FamilyClickHandler = std::function<void(QAbstractButton*)>;
 
 // Fills the weld family bar (kind "0") and the bar family bar (kind "1") in catalogue
 // order. One exclusive group spans both bars, so the checked button names the family on show.
 // Each bar is a ChoiceBar: one Tab stop, arrows within.
-void buildFamilyBars(QWidget* window, const CatalogueQueries& queries, QButtonGroup* group,
-                     const FamilyClickHandler& onWeldFamilyClick,
+void buildFamilyBars(ChoiceBar* weldBar, ChoiceBar* barBar, const CatalogueQueries& queries,
+                     QButtonGroup* group, const FamilyClickHandler& onWeldFamilyClick,
                      const FamilyClickHandler& onBarFamilyClick);
 
 // A checkable text button of a bar (a ChoiceButton), shared by family and standard buttons:

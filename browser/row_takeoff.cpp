@@ -6,23 +6,19 @@
 #include "ui/ui_toolkit.h"
 
 #include <QItemSelectionModel>
-#include <QLabel>
 #include <QTableView>
 
-RowTakeOff::RowTakeOff(QWidget* window, BarPage* page, QObject* parent)
-    : QObject(parent), m_window(window), m_page(page) {
+RowTakeOff::RowTakeOff(BarPage* page, QTableView* table, TakeOffPanel* panel, QObject* parent)
+    : QObject(parent), m_page(page), m_table(table), m_panel(panel) {
     connect(page, &BarPage::tableFilled, this, &RowTakeOff::follow);
-    if (auto* view = ui::element<QTableView>(window, LayoutId::SpecTableView)) {
-        if (QItemSelectionModel* selection = view->selectionModel())
-            connect(selection, &QItemSelectionModel::selectionChanged, this, &RowTakeOff::follow);
-    }
+    if (QItemSelectionModel* selection = table->selectionModel())
+        connect(selection, &QItemSelectionModel::selectionChanged, this, &RowTakeOff::follow);
     follow();
 }
 
 void RowTakeOff::follow() {
-    auto* panel = ui::element<TakeOffPanel>(m_window, LayoutId::BarTakeOff);
-    auto* view = ui::element<QTableView>(m_window, LayoutId::SpecTableView);
-    if (!panel || !view || !view->selectionModel()) return;
+    TakeOffPanel* panel = m_panel;
+    if (!m_table->selectionModel()) return;
     const SpecTableModel& model = *m_page->model();
     const std::vector<std::string> headers = model.dataHeaders();
     const TakeOffColumns columns = takeOffColumns(headers);
@@ -32,7 +28,7 @@ void RowTakeOff::follow() {
                           false);
         return;
     }
-    const QModelIndexList rows = view->selectionModel()->selectedRows();
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
     if (rows.isEmpty()) {
         panel->clearPiece(QStringLiteral("在规格表中选择一行，即可按长度和数量计算用量。"), true);
         return;
@@ -43,7 +39,5 @@ void RowTakeOff::follow() {
         panel->clearPiece(QStringLiteral("该规格没有重量数值，不能计算用量。"), false);
         return;
     }
-    auto* name = ui::element<QLabel>(m_window, LayoutId::StandardNameLine);
-    panel->setPiece(basis, name ? name->text() : QString(),
-                    designationFromHeaders(headers, values));
+    panel->setPiece(basis, m_page->standardName(), designationFromHeaders(headers, values));
 }

@@ -27,6 +27,7 @@ class SectionPropertiesPanel : public QFrame {
 
     // The line a copy puts on the clipboard; empty while no properties are shown.
     QString copyLine() const { return m_copyLine; }
+    QPushButton* copyButton() const { return m_copy; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -32,18 +32,17 @@ QString exportTargetPath(const QString& chosen,
     return path;
 }
 
-TableExport::TableExport(QWidget* window, BarPage* page, AllStandardsSearch* search,
-                         QObject* parent)
-    : QObject(parent), m_window(window), m_page(page), m_search(search) {
+TableExport::TableExport(BarPage* page, AllStandardsSearch* search, QObject* parent)
+    : QObject(parent), m_page(page), m_search(search) {
     m_chooseFile = [this](const QString& suggested) {
         // The question about an existing file comes after ".csv" is added, from
         // exportTargetPath; the dialog would ask about the name as typed.
-        return QFileDialog::getSaveFileName(m_window, QStringLiteral("导出规格表"), suggested,
-                                            QStringLiteral("CSV 文件 (*.csv)"), nullptr,
+        return QFileDialog::getSaveFileName(m_page->window(), QStringLiteral("导出规格表"),
+                                            suggested, QStringLiteral("CSV 文件 (*.csv)"), nullptr,
                                             QFileDialog::DontConfirmOverwrite);
     };
     m_askReplace = [this](const QString& path) {
-        return QMessageBox::question(m_window, QStringLiteral("导出规格表"),
+        return QMessageBox::question(m_page->window(), QStringLiteral("导出规格表"),
                                      QStringLiteral("文件“%1”已经存在。\n要替换它吗？")
                                          .arg(QDir::toNativeSeparators(path)),
                                      QMessageBox::Yes | QMessageBox::No,
@@ -57,8 +56,7 @@ void TableExport::setDialogs(ChooseFile chooseFile, AskReplace askReplace) {
 }
 
 QString TableExport::standardName() const {
-    auto* name = ui::element<QLabel>(m_window, LayoutId::StandardNameLine);
-    return name ? name->text() : QString();
+    return m_page->standardName();
 }
 
 TableExport::ShownTable TableExport::shownTable() const {
@@ -76,8 +74,8 @@ TableExport::ShownTable TableExport::specTable() const {
     const SpecTableModel& model = *m_page->model();
     // The first line names the standard, so the file says where its numbers come from.
     shown.title.push_back(ui::fromQt(shown.name));
-    auto* remark = ui::element<QLabel>(m_window, LayoutId::RemarkLine);
-    if (remark && !remark->text().isEmpty()) shown.title.push_back(ui::fromQt(remark->text()));
+    if (!m_page->standardRemark().isEmpty())
+        shown.title.push_back(ui::fromQt(m_page->standardRemark()));
     // Found rows say so, lest they pass for the whole standard.
     if (!m_page->shownKeyword().empty())
         shown.title.push_back("搜索“" + m_page->shownKeyword() + "”找到的规格");
@@ -157,7 +155,7 @@ QString TableExport::suggestedPath(const QString& shownName) const {
 void TableExport::chooseFileAndExport() {
     const ShownTable shown = shownTable();
     if (shown.rows.empty()) {
-        ui::showMessage(m_window, shown.emptyReason);
+        ui::showMessage(m_page->window(), shown.emptyReason);
         return;
     }
     const QString chosen = m_chooseFile ? m_chooseFile(suggestedPath(shown.name)) : QString();
@@ -169,30 +167,31 @@ void TableExport::chooseFileAndExport() {
 bool TableExport::exportTo(const QString& path) {
     ShownTable shown = shownTable();
     if (shown.rows.empty()) {
-        ui::showMessage(m_window, shown.emptyReason);
+        ui::showMessage(m_page->window(), shown.emptyReason);
         return false;
     }
     shown.rows.insert(shown.rows.begin(), std::move(shown.title));
     const QString failure = writeWholeFile(path, csvBytes(shown.rows));
     if (!failure.isEmpty()) {
-        ui::showMessage(m_window, QStringLiteral("导出失败，文件没有写成：%1（%2）")
-                                      .arg(QDir::toNativeSeparators(path), failure));
+        ui::showMessage(m_page->window(), QStringLiteral("导出失败，文件没有写成：%1（%2）")
+                                              .arg(QDir::toNativeSeparators(path), failure));
         return false;
     }
-    ui::showMessage(m_window, QStringLiteral("已导出 %1 行规格到 %2")
-                                  .arg(shown.count)
-                                  .arg(QDir::toNativeSeparators(path)));
+    ui::showMessage(m_page->window(), QStringLiteral("已导出 %1 行规格到 %2")
+                                          .arg(shown.count)
+                                          .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 
 void TableExport::copyWholeTable() {
     const ShownTable shown = shownTable();
     if (shown.rows.empty()) {
-        ui::showMessage(m_window, shown.emptyReason);
+        ui::showMessage(m_page->window(), shown.emptyReason);
         return;
     }
     QGuiApplication::clipboard()->setText(tabSeparatedText(shown.rows));
-    ui::showMessage(m_window, QStringLiteral("已复制整表到剪贴板：%1 %2 行，可直接粘贴到电子表格。")
-                                  .arg(shown.name)
-                                  .arg(shown.count));
+    ui::showMessage(m_page->window(),
+                    QStringLiteral("已复制整表到剪贴板：%1 %2 行，可直接粘贴到电子表格。")
+                        .arg(shown.name)
+                        .arg(shown.count));
 }

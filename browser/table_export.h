@@ -8,7 +8,6 @@
 class AllStandardsSearch;
 class BarPage;
 class QAction;
-class QWidget;
 
 // The file an export writes for the name chosen in the save dialog: ".csv" is added to a name
 // without an extension, and only then is the name looked for, so that an existing file is
@@ -22,8 +21,7 @@ QString exportTargetPath(const QString& chosen,
 class TableExport : public QObject {
     Q_OBJECT
   public:
-    TableExport(QWidget* window, BarPage* page, AllStandardsSearch* search,
-                QObject* parent = nullptr);
+    TableExport(BarPage* page, AllStandardsSearch* search, QObject* parent = nullptr);
 
     // Asks for a file (the standard dialog), then whether to replace it, then exports to it.
     void chooseFileAndExport();
@@ -62,7 +60,6 @@ class TableExport : public QObject {
     QString standardName() const;
     QString suggestedPath(const QString& name) const;
 
-    QWidget* m_window;
     BarPage* m_page;
     AllStandardsSearch* m_search;
     QList<QObject*> m_controls;

@@ -1,22 +1,23 @@
 #pragma once
 
 #include "catalogue/catalogue_queries.h"
+#include "shell/window_frame.h"
 #include "ui/layout_ids.h"
 
 #include <QButtonGroup>
-#include <QWidget>
 
 class AllStandardsSearch;
 class BarPage;
+class ChoiceBar;
+class QLabel;
 class QSettings;
-class RowTakeOff;
 class TableExport;
 class WeldPage;
 
-// The main window: its own title strip (frameless, moved by the strip, resized from its
-// edges), the two family bars, the bar page and the weld page, and the status strip with
-// the message, calendar and clock lines. Every element carries its layout id.
-class MainWindow : public QWidget {
+// The main window: inside its frame (window_frame.h) it places the two family bars, the bar
+// page and the weld page, and the status strip with the message, calendar and clock lines.
+// The pages build their own widgets; every element carries its layout id.
+class MainWindow : public WindowFrame {
     Q_OBJECT
   public:
     explicit MainWindow(const CatalogueQueries& queries, QWidget* parent = nullptr);
@@ -25,8 +26,8 @@ class MainWindow : public QWidget {
     QWidget* element(LayoutId id) const;
     BarPage* barPage() const { return m_barPage; }
     WeldPage* weldPage() const { return m_weldPage; }
-    AllStandardsSearch* allStandardsSearch() const { return m_allStandardsSearch; }
-    TableExport* tableExport() const { return m_tableExport; }
+    AllStandardsSearch* allStandardsSearch() const;
+    TableExport* tableExport() const;
 
     // Opens a bar family and one of its standards with the row at the position selected.
     void openStandardRow(int familyId, int subtypeId, int position);
@@ -39,31 +40,19 @@ class MainWindow : public QWidget {
     // Rewrites the clock line; the one-second timer calls it.
     void onWindowTimer();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
   private:
-    QWidget* buildTitleStrip();
     QWidget* buildFamilyArea();
-    QWidget* buildBarPage();
     QWidget* buildStatusStrip();
     // Tab follows the page: title strip, family bars, then the page on show.
     void arrangeTabOrder();
-    void onSearchScopeChange();
-    Qt::Edges edgesAt(const QPoint& pos) const;
 
     const CatalogueQueries& m_queries;
     QButtonGroup m_familyButtons;
     BarPage* m_barPage = nullptr;
     WeldPage* m_weldPage = nullptr;
-    AllStandardsSearch* m_allStandardsSearch = nullptr;
-    RowTakeOff* m_rowTakeOff = nullptr;
-    TableExport* m_tableExport = nullptr;
-    QWidget* m_titleStrip = nullptr;
-    QPoint m_dragOffset;
-    bool m_dragging = false;
+    ChoiceBar* m_barFamilyBar = nullptr;
+    ChoiceBar* m_weldFamilyBar = nullptr;
+    QLabel* m_calendarLine = nullptr;
+    QLabel* m_clockLine = nullptr;
     int m_barFamilyId = startFamilyId; // the bar family last shown
-    bool m_opacityChosen = false;      // the slider was moved, or a position was restored
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-// Numeric ids of the main window's elements. Code and tests find widgets by these ids;
-// each keeps the role named here.
+// Numeric ids of the main window's elements. Tests and the shared message line find widgets
+// by these ids; code that builds a widget holds it itself. Each keeps the role named here.
 enum class LayoutId : int {
     WeldFamilyBar = 1,       // toolbar: buttons of the weld families
     BarFamilyBar = 2,        // toolbar: buttons of the bar families
@@ -9,7 +9,7 @@ enum class LayoutId : int {
     BarPage = 4,             // page of the rolled-section browser
     StandardsBar = 5,        // toolbar: one button per standard of the family on show
     BarDrawing = 6,          // picture: drawing of the bar family
-    StandardNameLine = 7,    // text: name of the current standard (read back by row copy)
+    StandardNameLine = 7,    // text: name of the current standard
     RemarkLine = 8,          // text: remark of the current standard
     SpecTableView = 9,       // list: rows of the current standard
     DrawingPanel = 10,       // parent of the dimension labels and fields

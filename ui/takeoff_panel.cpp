@@ -135,6 +135,25 @@ QWidget* TakeOffPanel::takeTotals(Qt::Orientation orientation) {
     return m_totals;
 }
 
+TakeOffPanel::Kept TakeOffPanel::kept() const {
+    Kept kept;
+    const TakeOffNumber length = readTakeOffNumber(m_length->text(), locale(), false);
+    if (length.state == TakeOffNumber::Valid)
+        kept.length = QString::number(length.value, 'g', 15).toStdString();
+    const TakeOffNumber count = readTakeOffNumber(m_count->text(), locale(), true);
+    if (count.state == TakeOffNumber::Valid)
+        kept.count = QString::number(count.value, 'f', 0).toStdString();
+    return kept;
+}
+
+void TakeOffPanel::restoreKept(const Kept& kept) {
+    QLocale shown;
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    if (!kept.length.empty())
+        m_length->setText(shown.toString(QString::fromStdString(kept.length).toDouble(), 'g', 15));
+    if (!kept.count.empty()) m_count->setText(QString::fromStdString(kept.count));
+}
+
 QList<QWidget*> TakeOffPanel::tabChain() const {
     return {m_length, m_width, m_count, m_price, m_copy};
 }

@@ -44,6 +44,16 @@ class TakeOffPanel : public QWidget {
     void copyLine();
     // The fields in Tab order.
     QList<QWidget*> tabChain() const;
+
+    // The length and count kept between runs, written with a point; what a field cannot
+    // read is left empty, so a typing slip is not carried into the next run.
+    struct Kept {
+        std::string length;
+        std::string count;
+    };
+    Kept kept() const;
+    // Fills the length and count from what was kept, in the user's own number form.
+    void restoreKept(const Kept& kept);
     // Hands over the totals, with the note that stands in for them, to be placed apart from
     // the fields (beside other results, where a page has no room below), one under another
     // for Qt::Vertical. The panel keeps its fields and goes on updating the totals.

@@ -306,6 +306,22 @@ void WeldPage::onDensityEdited() {
     m_materialBox->setCurrentIndex(index);
 }
 
+std::string WeldPage::materialName() const {
+    const int index = m_materialBox->currentIndex();
+    const auto& materials = materialTable();
+    if (index < 0 || index >= static_cast<int>(materials.size())) return {};
+    return materials[static_cast<size_t>(index)].first;
+}
+
+void WeldPage::selectMaterial(const std::string& name) {
+    const auto& materials = materialTable();
+    for (size_t i = 0; i < materials.size(); ++i) {
+        if (materials[i].first != name) continue;
+        m_materialBox->setCurrentIndex(static_cast<int>(i));
+        onMaterialSelect(static_cast<int>(i));
+    }
+}
+
 void WeldPage::clearDimensions() {
     qDeleteAll(m_dimensionLabels);
     qDeleteAll(m_fields);
@@ -337,8 +353,6 @@ void WeldPage::onWeldFamilyClick(QAbstractButton* button) {
 }
 
 void WeldPage::showFamily(int familyId) {
-    if (QWidget* barPage = parentWidget() ? ui::elementById(window(), LayoutId::BarPage) : nullptr)
-        barPage->hide();
     show();
 
     // What was typed for the family shown before stays for when it comes back.

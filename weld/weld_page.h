@@ -49,6 +49,11 @@ class WeldPage : public QWidget {
     QString propertiesLine() const { return m_propertiesLine; }
     TakeOffPanel* takeOff() const { return m_takeOff; }
     QComboBox* materialBox() const { return m_materialBox; }
+    // The name of the material chosen in the box; empty for none or a typed density.
+    std::string materialName() const;
+    // Chooses the material of that name, as a pick in the box would; an unknown name
+    // changes nothing.
+    void selectMaterial(const std::string& name);
 
   private:
     QWidget* buildDrawingPanel();
