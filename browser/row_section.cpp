@@ -1,6 +1,7 @@
 #include "browser/row_section.h"
 
 #include "catalogue/catalogue_text.h"
+#include "catalogue/spec_queries.h"
 #include "sections/section_properties.h"
 
 #include <algorithm>
@@ -775,17 +776,7 @@ RowSectionProperties sectionPropertiesOfRecord(int subtypeId, const RowRecord& r
 RowRecord readRowRecord(const CatalogueQueries& queries, int subtypeId,
                         const std::vector<std::string>& columns,
                         const std::vector<std::string>& values) {
-    const std::string id = std::to_string(subtypeId);
-    const std::string table = queries.specTableOfSubtype(id);
-    if (table.empty() || columns.size() != values.size()) return {};
-    std::string sql = "select * from " + sqlName(table) + " where SUBTYPEID=?1";
-    std::vector<std::string> parameters = {id};
-    for (size_t k = 0; k < columns.size(); ++k) {
-        parameters.push_back(values[k]);
-        sql += " and " + sqlName(columns[k]) + " is ?" + std::to_string(parameters.size());
-    }
-    sql += " order by rowid limit 1";
-    const TextGrid grid = queries.database().query(sql, nullptr, nullptr, parameters);
+    const TextGrid grid = firstRowWithValues(queries, subtypeId, columns, values);
     RowRecord record;
     if (grid.rowCount < 2) return record;
     for (int c = 0; c < grid.columnCount; ++c)

@@ -1,23 +1,12 @@
 #include "catalogue/catalogue_search.h"
 
 #include "catalogue/catalogue_text.h"
+#include "catalogue/spec_queries.h"
 
 #include <algorithm>
 #include <map>
 
 namespace {
-
-std::vector<std::string> splitColumns(const std::string& columns) {
-    std::vector<std::string> names;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = columns.find(',', start);
-        names.push_back(
-            columns.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (comma == std::string::npos) return names;
-        start = comma + 1;
-    }
-}
 
 std::vector<std::string> barFamilyNames(CatalogueDatabase& db) {
     std::vector<std::string> names;
