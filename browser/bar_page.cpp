@@ -1,8 +1,8 @@
 #include "browser/bar_page.h"
 
 #include "browser/bar_drawing.h"
-#include "browser/column_widths.h"
 #include "browser/choice_bar.h"
+#include "browser/column_widths.h"
 #include "browser/empty_table_notice.h"
 #include "browser/family_bars.h"
 #include "browser/section_properties_panel.h"
@@ -77,16 +77,18 @@ void BarPage::showBarPage(QAbstractButton* button) {
     // The old family's standards go first: a family without standards shows none.
     bar->clear();
     const TextGrid grid = m_queries.subtypesOfFamily(family);
-    if (grid.columnCount < 2) return;
+    const int idColumn = grid.column("ID"), nameColumn = grid.column("NAME");
+    if (idColumn < 0 || nameColumn < 0) return;
     const StandardCoverage coverage = standardCoverage(m_queries, familyId);
     for (int r = 1; r < grid.rowCount; ++r) {
-        QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
-        if (coverage.isEmpty(std::atoi(grid.cell(r, 0).c_str()))) markSectionWithoutData(standard);
+        const std::string& id = grid.cell(r, idColumn);
+        QAbstractButton* standard = createStandardButton(id, grid.cell(r, nameColumn));
+        if (coverage.isEmpty(std::atoi(id.c_str()))) markSectionWithoutData(standard);
         bar->addButton(standard);
         if (r == 1) {
             const QSignalBlocker quiet(standard);
             standard->setChecked(true);
-            fillSpecTable(std::atoi(grid.cell(r, 0).c_str()));
+            fillSpecTable(std::atoi(id.c_str()));
         }
     }
 }

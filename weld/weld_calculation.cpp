@@ -51,9 +51,9 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
     WeldDimensions dimensions;
 
     const TextGrid marks = queries.weldMarksOfFamily(id);
-    if (marks.columnCount > 2) {
+    if (const int text = marks.column("TEXT"); text >= 0) {
         for (int r = 1; r < marks.rowCount; ++r) {
-            const std::string& name = marks.cell(r, 2);
+            const std::string& name = marks.cell(r, text);
             const std::string value = fieldText(name);
             if (value.empty()) return refuse(name, "你还没有输入 " + name + " 的数值。");
             const TakeOffNumber number =
@@ -81,10 +81,10 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
 
     std::string formulas[3];
     const TextGrid grid = queries.weldFormulasOfFamily(id);
-    if (grid.hasDataRows() && grid.columnCount > 4) {
-        formulas[0] = grid.cell(1, 2);
-        formulas[1] = grid.cell(1, 3);
-        formulas[2] = stripLineBreaks(grid.cell(1, 4));
+    if (grid.hasDataRows()) {
+        formulas[0] = grid.cell(1, "AREA");
+        formulas[1] = grid.cell(1, "WEIGHTPERM");
+        formulas[2] = stripLineBreaks(grid.cell(1, "AREAPERM"));
     }
 
     const bool perPiece = weighsPerPiece(formulas[1]);
