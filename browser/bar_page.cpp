@@ -163,8 +163,9 @@ void BarPage::fillSpecTable(int subtypeId) {
         for (int k = 1; k < m_model.columnCount(); ++k) {
             size_t longest = 0;
             const std::string* widest = nullptr;
-            for (int r = 1; r < grid.rowCount; ++r) {
-                const std::string& cell = grid.cell(r, k - 1);
+            // The model's column k shows the grid's column k - 1, after the serial number.
+            for (int r = 0; r < grid.dataRowCount(); ++r) {
+                const std::string& cell = grid.dataCell(r, k - 1);
                 if (cell.size() > longest) {
                     longest = cell.size();
                     widest = &cell;
