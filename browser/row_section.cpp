@@ -28,6 +28,9 @@ struct TabledProperty {
 #include "browser/section_geometry_tables.inc"
 
 const char* const designation = "规格";
+// The T-section table's height column. Its header reads 父板 where the web (腹板) is meant;
+// the tables stay as published, so the name is the stored one.
+const char* const tSectionHeightColumn = "高度/父板(mm)H";
 
 } // namespace
 
@@ -52,7 +55,7 @@ const std::vector<SectionMapping>& sectionMappings() {
                                             {"腹板厚t1(mm)"},
                                             {"翼缘厚t2(mm)"},
                                             {"圆角半径r(mm)"}};
-    const std::vector<DimensionSource> t = {{"高度/父板(mm)H"},
+    const std::vector<DimensionSource> t = {{tSectionHeightColumn},
                                             {"宽度/翼板(mm)H"},
                                             {"腹板厚(mm)t1"},
                                             {"翼缘厚(mm)t2"},
