@@ -1,5 +1,7 @@
 #include "takeoff/takeoff.h"
 
+#include "catalogue/rounding.h"
+
 #include <cmath>
 
 namespace {
@@ -59,12 +61,8 @@ QString foldFullWidth(QString text) {
     return text;
 }
 
-// Half up for display; the nudge lets a value that sits just below a half only through its
-// binary form (1.005) round up.
 QString fixed(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    const double rounded = std::floor(value * scale * (1 + 1e-12) + 0.5) / scale;
-    return QString::number(rounded, 'f', decimals);
+    return QString::number(roundHalfUpward(value, decimals), 'f', decimals);
 }
 
 // Totals beyond this many kilograms would show more digits than a double carries.

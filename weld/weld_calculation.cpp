@@ -20,22 +20,6 @@ bool weighsPerPiece(const std::string& weightFormula) {
     return !weightFormula.empty() && !containsName(weightFormula, "l");
 }
 
-double roundHalfUp(double x, int n) {
-    if (x == 0) return x;
-    const double scale = std::pow(10.0, n);
-    const double a = std::fabs(x) * scale;
-    // Beyond the range of doubles the scaled value would be infinite; a value that large has
-    // no decimals to round anyway.
-    if (!std::isfinite(a)) return x;
-    const double z = a + 0.000000000001;
-    const double i = std::floor(z);
-    const double f = z - i;
-    const double r = f >= 0.5 ? i + 1 : i;
-    const double result = r / scale;
-    // A negative value that rounds to zero gives plain zero, never "-0" in a result line.
-    return x < 0 && result != 0 ? -result : result;
-}
-
 WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
                               const std::function<std::string(const std::string& name)>& fieldText,
                               const std::string& densityText, const QLocale& locale) {
