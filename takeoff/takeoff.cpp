@@ -1,5 +1,6 @@
 #include "takeoff/takeoff.h"
 
+#include "catalogue/catalogue_text.h"
 #include "catalogue/rounding.h"
 
 #include <cmath>
@@ -48,19 +49,6 @@ std::optional<double> storedNumber(const std::string& text) {
     return value;
 }
 
-// Full-width digits and point, as a Chinese input method types them, read as ASCII.
-QString foldFullWidth(QString text) {
-    for (QChar& c : text) {
-        if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19)
-            c = QChar(u'0' + (c.unicode() - 0xFF10));
-        else if (c.unicode() == 0xFF0E)
-            c = QLatin1Char('.');
-        else if (c.unicode() == 0xFF0C)
-            c = QLatin1Char(',');
-    }
-    return text;
-}
-
 QString fixed(double value, int decimals) {
     return QString::number(roundHalfUpward(value, decimals), 'f', decimals);
 }
@@ -69,7 +57,8 @@ QString fixed(double value, int decimals) {
 constexpr double largestTotal = 1e15;
 
 QString trimmedNumber(const QString& text) {
-    return foldFullWidth(text).trimmed();
+    // Full-width digits, point and comma, as a Chinese input method types them, read as ASCII.
+    return QString::fromStdString(foldFullWidthNumber(text.toStdString())).trimmed();
 }
 
 } // namespace
