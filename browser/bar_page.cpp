@@ -248,16 +248,18 @@ void BarPage::showBarPage(QAbstractButton* button) {
     // The old family's standards go first: a family without standards shows none.
     m_standardsBar->clear();
     const TextGrid grid = m_queries.subtypesOfFamily(family);
-    if (grid.columnCount < 2) return;
+    const int idColumn = grid.column("ID"), nameColumn = grid.column("NAME");
+    if (idColumn < 0 || nameColumn < 0) return;
     const StandardCoverage coverage = standardCoverage(m_queries, familyId);
     for (int r = 1; r < grid.rowCount; ++r) {
-        QAbstractButton* standard = createStandardButton(grid.cell(r, 0), grid.cell(r, 1));
-        if (coverage.isEmpty(std::atoi(grid.cell(r, 0).c_str()))) markSectionWithoutData(standard);
+        const std::string& id = grid.cell(r, idColumn);
+        QAbstractButton* standard = createStandardButton(id, grid.cell(r, nameColumn));
+        if (coverage.isEmpty(std::atoi(id.c_str()))) markSectionWithoutData(standard);
         m_standardsBar->addButton(standard);
         if (r == 1) {
             const QSignalBlocker quiet(standard);
             standard->setChecked(true);
-            fillSpecTable(std::atoi(grid.cell(r, 0).c_str()));
+            fillSpecTable(std::atoi(id.c_str()));
         }
     }
 }
@@ -330,8 +332,9 @@ void BarPage::fillSpecTable(int subtypeId) {
         for (int k = 1; k < m_model.columnCount(); ++k) {
             size_t longest = 0;
             const std::string* widest = nullptr;
-            for (int r = 1; r < grid.rowCount; ++r) {
-                const std::string& cell = grid.cell(r, k - 1);
+            // The model's column k shows the grid's column k - 1, after the serial number.
+            for (int r = 0; r < grid.dataRowCount(); ++r) {
+                const std::string& cell = grid.dataCell(r, k - 1);
                 if (cell.size() > longest) {
                     longest = cell.size();
                     widest = &cell;

@@ -79,9 +79,11 @@ void buildFamilyBars(ChoiceBar* weldBar, ChoiceBar* barBar, const CatalogueQueri
         ChoiceBar* bar = pass.bar;
         bar->setStyleSheet(familyButtonStyleSheet());
         const TextGrid grid = queries.familiesOfKind(pass.kind);
-        for (int r = 1; r < grid.rowCount && grid.columnCount >= 4; ++r) {
+        const int id = grid.column("ID"), name = grid.column("NAME"), icon = grid.column("ICON");
+        const bool readable = id >= 0 && name >= 0 && icon >= 0;
+        for (int r = 1; r < grid.rowCount && readable; ++r) {
             QToolButton* button =
-                createFamilyButton(grid.cell(r, 3), grid.cell(r, 2), grid.cell(r, 0));
+                createFamilyButton(grid.cell(r, icon), grid.cell(r, name), grid.cell(r, id));
             FamilyClickHandler handler = pass.handler;
             ui::onActivated(button, [button, handler] { handler(button); });
             group->addButton(button);

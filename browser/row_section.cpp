@@ -1,6 +1,7 @@
 #include "browser/row_section.h"
 
 #include "catalogue/catalogue_text.h"
+#include "catalogue/spec_queries.h"
 #include "sections/section_properties.h"
 
 #include <algorithm>
@@ -27,6 +28,9 @@ struct TabledProperty {
 #include "browser/section_geometry_tables.inc"
 
 const char* const designation = "规格";
+// The T-section table's height column. Its header reads 父板 where the web (腹板) is meant;
+// the tables stay as published, so the name is the stored one.
+const char* const tSectionHeightColumn = "高度/父板(mm)H";
 
 } // namespace
 
@@ -51,7 +55,7 @@ const std::vector<SectionMapping>& sectionMappings() {
                                             {"腹板厚t1(mm)"},
                                             {"翼缘厚t2(mm)"},
                                             {"圆角半径r(mm)"}};
-    const std::vector<DimensionSource> t = {{"高度/父板(mm)H"},
+    const std::vector<DimensionSource> t = {{tSectionHeightColumn},
                                             {"宽度/翼板(mm)H"},
                                             {"腹板厚(mm)t1"},
                                             {"翼缘厚(mm)t2"},
@@ -775,17 +779,7 @@ RowSectionProperties sectionPropertiesOfRecord(int subtypeId, const RowRecord& r
 RowRecord readRowRecord(const CatalogueQueries& queries, int subtypeId,
                         const std::vector<std::string>& columns,
                         const std::vector<std::string>& values) {
-    const std::string id = std::to_string(subtypeId);
-    const std::string table = queries.specTableOfSubtype(id);
-    if (table.empty() || columns.size() != values.size()) return {};
-    std::string sql = "select * from " + sqlName(table) + " where SUBTYPEID=?1";
-    std::vector<std::string> parameters = {id};
-    for (size_t k = 0; k < columns.size(); ++k) {
-        parameters.push_back(values[k]);
-        sql += " and " + sqlName(columns[k]) + " is ?" + std::to_string(parameters.size());
-    }
-    sql += " order by rowid limit 1";
-    const TextGrid grid = queries.database().query(sql, nullptr, nullptr, parameters);
+    const TextGrid grid = firstRowWithValues(queries, subtypeId, columns, values);
     RowRecord record;
     if (grid.rowCount < 2) return record;
     for (int c = 0; c < grid.columnCount; ++c)

@@ -96,14 +96,14 @@ SectionPropertiesPanel::SectionPropertiesPanel(QWidget* parent) : QFrame(parent)
 
 void SectionPropertiesPanel::showRow(const CatalogueQueries& queries, int subtypeId,
                                      const TextGrid& grid, int row) {
-    if (row < 0 || row + 1 >= grid.rowCount) {
+    if (row < 0 || row >= grid.dataRowCount()) {
         clearRow();
         return;
     }
     std::vector<std::string> columns, values;
     for (int c = 0; c < grid.columnCount; ++c) {
         columns.push_back(grid.cell(0, c));
-        values.push_back(grid.cell(row + 1, c));
+        values.push_back(grid.dataCell(row, c));
     }
     const RowRecord record = readRowRecord(queries, subtypeId, columns, values);
     const RowSectionProperties shown = record.empty()

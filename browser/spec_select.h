@@ -1,25 +1,10 @@
 #pragma once
 
-#include "catalogue/catalogue_queries.h"
+// The statement behind a spec table lives with the other catalogue questions.
+#include "catalogue/spec_queries.h"
 
 #include <string>
 #include <vector>
-
-// The select behind the spec table of one standard: its shown columns, its rows in stored
-// order, optionally narrowed to the rows where a shown column contains a keyword.
-struct SpecSelect {
-    std::string sql;
-    std::vector<std::string> parameters; // the keyword, bound as text, never spliced in
-};
-
-// keyword == nullptr: no search. Otherwise every shown column is matched with LIKE against
-// '%' || keyword || '%' (letters A-Z without regard to case, "%" and "_" as wildcards), and
-// also against the keyword's typed form for this standard (keyword_forms.h), where that
-// differs from the keyword.
-SpecSelect buildSpecSelectStatement(const CatalogueQueries& queries, int subtypeId,
-                                    const std::string* keyword);
-
-TextGrid runSpecSelect(const CatalogueQueries& queries, const SpecSelect& select);
 
 // The text a row copy puts on the clipboard: name + header 1 + " " + value 1, then
 // "," + header K + "=" + value K for every further column.

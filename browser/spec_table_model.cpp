@@ -9,7 +9,7 @@ void SpecTableModel::setGrid(TextGrid grid, QStringList headers) {
 
 int SpecTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() || m_grid.columnCount == 0) return 0;
-    return m_grid.rowCount - 1;
+    return m_grid.dataRowCount();
 }
 
 int SpecTableModel::columnCount(const QModelIndex& parent) const {
@@ -20,7 +20,8 @@ QVariant SpecTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     if (role == Qt::DisplayRole || role == Qt::ToolTipRole || role == Qt::AccessibleTextRole) {
         if (index.column() == 0) return QString::number(index.row() + 1);
-        return QString::fromStdString(m_grid.cell(index.row() + 1, index.column() - 1));
+        // Column 0 is the serial number; the grid's columns follow it.
+        return QString::fromStdString(m_grid.dataCell(index.row(), index.column() - 1));
     }
     if (role == Qt::TextAlignmentRole) {
         // Designations and details read best left-aligned, numbers centred.
@@ -48,6 +49,6 @@ std::vector<std::string> SpecTableModel::rowTexts(int row) const {
     std::vector<std::string> texts;
     if (row < 0 || row >= rowCount()) return texts;
     for (int c = 0; c < dataColumnCount(); ++c)
-        texts.push_back(m_grid.cell(row + 1, c));
+        texts.push_back(m_grid.dataCell(row, c));
     return texts;
 }

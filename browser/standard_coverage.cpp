@@ -1,57 +1,24 @@
 #include "browser/standard_coverage.h"
 
 #include "catalogue/catalogue_text.h"
+#include "catalogue/spec_queries.h"
 
 #include <QFile>
 #include <charconv>
 #include <cstdlib>
 
-namespace {
-
-// A table name from the catalogue, quoted as an identifier; empty when it cannot be one.
-std::string quotedTable(const std::string& name) {
-    if (name.empty() || name.find('"') != std::string::npos || name.find('\0') != std::string::npos)
-        return {};
-    return "\"" + name + "\"";
-}
-
-} // namespace
-
 StandardCoverage standardCoverage(const CatalogueQueries& queries, int familyId) {
     StandardCoverage coverage;
-    CatalogueDatabase& db = queries.database();
-    const TextGrid table = db.query("select NORMTABLE from SECTIONTABLE where ID=?1", nullptr,
-                                    nullptr, {std::to_string(familyId)});
-    if (table.rowCount < 2 || table.columnCount < 1) return coverage;
-    const std::string quoted = quotedTable(table.cell(1, 0));
-    if (quoted.empty()) return coverage;
-    // One pass over the family's table for all its standards.
-    bool ok = false;
-    const TextGrid subtypes = db.query(
-        "select SUBTYPEID from " + quoted + " where SUBTYPEID<>'' group by SUBTYPEID", &ok);
-    if (!ok || subtypes.columnCount < 1) return coverage;
-    coverage.known = true;
-    for (int r = 1; r < subtypes.rowCount; ++r)
-        coverage.filled.insert(std::atoi(subtypes.cell(r, 0).c_str()));
+    coverage.known = readFilledStandards(queries, familyId, coverage.filled);
     return coverage;
 }
 
 bool standardIsEmpty(const CatalogueQueries& queries, int subtypeId) {
-    const std::string id = std::to_string(subtypeId);
-    const std::string quoted = quotedTable(queries.specTableOfSubtype(id));
-    if (quoted.empty()) return false;
-    bool ok = false;
-    const TextGrid rows = queries.database().query(
-        "select count(*) from " + quoted + " where SUBTYPEID=?1", &ok, nullptr, {id});
-    return ok && rows.rowCount == 2 && rows.columnCount == 1 && rows.cell(1, 0) == "0";
+    return rowCountOfStandard(queries, subtypeId) == 0;
 }
 
 int weldFamilyOfStandard(const CatalogueQueries& queries, int subtypeId) {
-    const TextGrid weld = queries.database().query(
-        "select WELDID from BARTOWELD where BARID=(select SECTIONID from SUBTYPES where ID=?1)",
-        nullptr, nullptr, {std::to_string(subtypeId)});
-    if (weld.rowCount < 2 || weld.columnCount < 1) return 0;
-    return std::atoi(weld.cell(1, 0).c_str());
+    return std::atoi(weldFamilyIdOfStandard(queries, subtypeId).c_str());
 }
 
 std::string emptyStandardNotice(const std::string& standardName,

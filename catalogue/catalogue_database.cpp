@@ -19,15 +19,6 @@ int readOnlyAuthorizer(void*, int action, const char*, const char*, const char*,
     }
 }
 
-std::string quotedIdentifier(const std::string& name) {
-    std::string out = "\"";
-    for (char c : name) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
 bool onlyBlanks(const char* text) {
     for (; text && *text; ++text) {
         if (*text != ' ' && *text != '\t' && *text != '\r' && *text != '\n' && *text != ';')
@@ -84,10 +75,10 @@ bool CatalogueDatabase::loadTable(const CatalogueTable& table, std::string& erro
             parsed, error))
         return false;
 
-    std::string create = "CREATE TABLE " + quotedIdentifier(table.name) + " (";
-    std::string insert = "INSERT INTO " + quotedIdentifier(table.name) + " VALUES (";
+    std::string create = "CREATE TABLE " + sqlName(table.name) + " (";
+    std::string insert = "INSERT INTO " + sqlName(table.name) + " VALUES (";
     for (size_t i = 0; i < parsed.header.size(); ++i) {
-        create += (i ? ", " : "") + quotedIdentifier(parsed.header[i]) + " TEXT";
+        create += (i ? ", " : "") + sqlName(parsed.header[i]) + " TEXT";
         insert += i ? ", ?" : "?";
     }
     create += ")";

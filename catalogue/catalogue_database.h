@@ -47,6 +47,7 @@ class CatalogueDatabase {
     std::vector<std::string> m_loadErrors;
 };
 
-// A table or column name as it goes into a statement: in backticks, so that a name the
-// table lacks is an error, never a string literal as an unknown double-quoted name would be.
+// A table or column name as it goes into a statement, the one quoting every statement uses:
+// in backticks, so that a name the table lacks is an error, never a string literal as an
+// unknown double-quoted name would be.
 std::string sqlName(const std::string& name);

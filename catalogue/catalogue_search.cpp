@@ -1,23 +1,12 @@
 #include "catalogue/catalogue_search.h"
 
 #include "catalogue/catalogue_text.h"
+#include "catalogue/spec_queries.h"
 
 #include <algorithm>
 #include <map>
 
 namespace {
-
-std::vector<std::string> splitColumns(const std::string& columns) {
-    std::vector<std::string> names;
-    size_t start = 0;
-    for (;;) {
-        size_t comma = columns.find(',', start);
-        names.push_back(
-            columns.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-        if (comma == std::string::npos) return names;
-        start = comma + 1;
-    }
-}
 
 std::vector<std::string> barFamilyNames(CatalogueDatabase& db) {
     std::vector<std::string> names;
@@ -35,8 +24,8 @@ DesignationStyle styleOf(CatalogueDatabase& db, const std::string& table,
     if (!isCatalogueId(subtypeId) || table.empty() || columns.empty()) return style;
     bool ok = false;
     const TextGrid grid = db.query("select " + sqlName(columns.front()) + " from " +
-                                       sqlName(table) + " where SUBTYPEID=" + subtypeId,
-                                   &ok);
+                                       sqlName(table) + " where SUBTYPEID=?1",
+                                   &ok, nullptr, {subtypeId});
     if (!ok) return style;
     std::vector<std::string> designations;
     for (int r = 1; r < grid.rowCount && grid.columnCount == 1; ++r)
@@ -59,8 +48,8 @@ DesignationStyle designationStyleOf(const CatalogueQueries& queries, int subtype
     const std::string id = std::to_string(subtypeId);
     CatalogueDatabase& db = queries.database();
     const TextGrid family = db.query("select f.NAME from SUBTYPES s join SECTIONTABLE f on "
-                                     "f.ID = s.SECTIONID where s.ID=" +
-                                     id);
+                                     "f.ID = s.SECTIONID where s.ID=?1",
+                                     nullptr, nullptr, {id});
     return styleOf(db, queries.specTableOfSubtype(id),
                    splitColumns(queries.shownColumnsOfSubtype(id)), id,
                    family.hasDataRows() ? family.cell(1, 0) : std::string(), barFamilyNames(db));

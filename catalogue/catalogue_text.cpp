@@ -176,32 +176,46 @@ std::string trimmedText(std::string_view text) {
 
 // Full-width forms U+FF01..U+FF5E are EF BC 81..EF BC BF and EF BD 80..EF BD 9E;
 // the ideographic space U+3000 is E3 80 80.
-std::string foldFullWidth(const std::string& text) {
+namespace {
+
+// The ASCII character the three bytes at text[i] are the full-width form of (the ideographic
+// space for the blank), or 0.
+char fullWidthAt(const std::string& text, std::size_t i) {
+    if (i + 2 >= text.size()) return 0;
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    const auto b1 = static_cast<unsigned char>(text[i + 1]);
+    const auto b2 = static_cast<unsigned char>(text[i + 2]);
+    if (b0 == 0xEF && b1 == 0xBC && b2 >= 0x81 && b2 <= 0xBF)
+        return static_cast<char>(b2 - 0x81 + 0x21);
+    if (b0 == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E)
+        return static_cast<char>(b2 - 0x80 + 0x60);
+    if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) return ' ';
+    return 0;
+}
+
+template <class Folds> std::string foldFullWidthWhere(const std::string& text, Folds folds) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto b0 = static_cast<unsigned char>(text[i]);
-        if (i + 2 < text.size()) {
-            const auto b1 = static_cast<unsigned char>(text[i + 1]);
-            const auto b2 = static_cast<unsigned char>(text[i + 2]);
-            if (b0 == 0xEF && b1 == 0xBC && b2 >= 0x81 && b2 <= 0xBF) {
-                out += static_cast<char>(b2 - 0x81 + 0x21);
-                i += 3;
-                continue;
-            }
-            if (b0 == 0xEF && b1 == 0xBD && b2 >= 0x80 && b2 <= 0x9E) {
-                out += static_cast<char>(b2 - 0x80 + 0x60);
-                i += 3;
-                continue;
-            }
-            if (b0 == 0xE3 && b1 == 0x80 && b2 == 0x80) {
-                out += ' ';
-                i += 3;
-                continue;
-            }
+        const char ascii = fullWidthAt(text, i);
+        if (ascii && folds(ascii)) {
+            out += ascii;
+            i += 3;
+            continue;
         }
         out += text[i];
         ++i;
     }
     return out;
+}
+
+} // namespace
+
+std::string foldFullWidth(const std::string& text) {
+    return foldFullWidthWhere(text, [](char) { return true; });
+}
+
+std::string foldFullWidthNumber(const std::string& text) {
+    return foldFullWidthWhere(
+        text, [](char c) { return (c >= '0' && c <= '9') || c == '.' || c == ','; });
 }

@@ -23,3 +23,5 @@ std::string trimmedText(std::string_view text);
 // Full-width ASCII forms (U+FF01..U+FF5E), as a Chinese input method types them, and the
 // ideographic space folded to ASCII; every other byte is kept.
 std::string foldFullWidth(const std::string& text);
+// Only the full-width digits, point and comma folded: what a typed number needs.
+std::string foldFullWidthNumber(const std::string& text);

@@ -132,12 +132,12 @@ bool isStandardOfBarFamily(const CatalogueQueries& queries, int familyId, int su
     if (familyId <= 0 || subtypeId <= 0) return false;
     const TextGrid families = queries.familiesOfKind("1");
     bool barFamily = false;
-    for (int r = 1; r < families.rowCount && families.columnCount > 0; ++r)
-        barFamily = barFamily || families.cell(r, 0) == std::to_string(familyId);
+    for (int r = 1; r < families.rowCount; ++r)
+        barFamily = barFamily || families.cell(r, "ID") == std::to_string(familyId);
     if (!barFamily) return false;
     const TextGrid subtypes = queries.subtypesOfFamily(std::to_string(familyId));
-    for (int r = 1; r < subtypes.rowCount && subtypes.columnCount > 0; ++r) {
-        if (subtypes.cell(r, 0) == std::to_string(subtypeId)) return true;
+    for (int r = 1; r < subtypes.rowCount; ++r) {
+        if (subtypes.cell(r, "ID") == std::to_string(subtypeId)) return true;
     }
     return false;
 }

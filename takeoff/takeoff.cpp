@@ -1,5 +1,8 @@
 #include "takeoff/takeoff.h"
 
+#include "catalogue/catalogue_text.h"
+#include "catalogue/rounding.h"
+
 #include <cmath>
 
 namespace {
@@ -46,32 +49,16 @@ std::optional<double> storedNumber(const std::string& text) {
     return value;
 }
 
-// Full-width digits and point, as a Chinese input method types them, read as ASCII.
-QString foldFullWidth(QString text) {
-    for (QChar& c : text) {
-        if (c.unicode() >= 0xFF10 && c.unicode() <= 0xFF19)
-            c = QChar(u'0' + (c.unicode() - 0xFF10));
-        else if (c.unicode() == 0xFF0E)
-            c = QLatin1Char('.');
-        else if (c.unicode() == 0xFF0C)
-            c = QLatin1Char(',');
-    }
-    return text;
-}
-
-// Half up for display; the nudge lets a value that sits just below a half only through its
-// binary form (1.005) round up.
 QString fixed(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
-    const double rounded = std::floor(value * scale * (1 + 1e-12) + 0.5) / scale;
-    return QString::number(rounded, 'f', decimals);
+    return QString::number(roundHalfUpward(value, decimals), 'f', decimals);
 }
 
 // Totals beyond this many kilograms would show more digits than a double carries.
 constexpr double largestTotal = 1e15;
 
 QString trimmedNumber(const QString& text) {
-    return foldFullWidth(text).trimmed();
+    // Full-width digits, point and comma, as a Chinese input method types them, read as ASCII.
+    return QString::fromStdString(foldFullWidthNumber(text.toStdString())).trimmed();
 }
 
 } // namespace

@@ -20,22 +20,6 @@ bool weighsPerPiece(const std::string& weightFormula) {
     return !weightFormula.empty() && !containsName(weightFormula, "l");
 }
 
-double roundHalfUp(double x, int n) {
-    if (x == 0) return x;
-    const double scale = std::pow(10.0, n);
-    const double a = std::fabs(x) * scale;
-    // Beyond the range of doubles the scaled value would be infinite; a value that large has
-    // no decimals to round anyway.
-    if (!std::isfinite(a)) return x;
-    const double z = a + 0.000000000001;
-    const double i = std::floor(z);
-    const double f = z - i;
-    const double r = f >= 0.5 ? i + 1 : i;
-    const double result = r / scale;
-    // A negative value that rounds to zero gives plain zero, never "-0" in a result line.
-    return x < 0 && result != 0 ? -result : result;
-}
-
 WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
                               const std::function<std::string(const std::string& name)>& fieldText,
                               const std::string& densityText, const QLocale& locale) {
@@ -51,9 +35,9 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
     WeldDimensions dimensions;
 
     const TextGrid marks = queries.weldMarksOfFamily(id);
-    if (marks.columnCount > 2) {
+    if (const int text = marks.column("TEXT"); text >= 0) {
         for (int r = 1; r < marks.rowCount; ++r) {
-            const std::string& name = marks.cell(r, 2);
+            const std::string& name = marks.cell(r, text);
             const std::string value = fieldText(name);
             if (value.empty()) return refuse(name, "你还没有输入 " + name + " 的数值。");
             const TakeOffNumber number =
@@ -81,10 +65,10 @@ WeldCalculation calculateWeld(const CatalogueQueries& queries, int familyId,
 
     std::string formulas[3];
     const TextGrid grid = queries.weldFormulasOfFamily(id);
-    if (grid.hasDataRows() && grid.columnCount > 4) {
-        formulas[0] = grid.cell(1, 2);
-        formulas[1] = grid.cell(1, 3);
-        formulas[2] = stripLineBreaks(grid.cell(1, 4));
+    if (grid.hasDataRows()) {
+        formulas[0] = grid.cell(1, "AREA");
+        formulas[1] = grid.cell(1, "WEIGHTPERM");
+        formulas[2] = stripLineBreaks(grid.cell(1, "AREAPERM"));
     }
 
     const bool perPiece = weighsPerPiece(formulas[1]);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/catalogue_queries.h"
+#include "catalogue/rounding.h"
 #include "weld/built_up_section.h"
 
 #include <QLocale>
@@ -8,10 +9,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-
-// Rounds half away from zero to n decimals; the 1e-12 nudge lets values that sit just
-// below a half only because of their binary representation round up.
-double roundHalfUp(double x, int n);
 
 // Outcome of one click on the calculate button. On a failed check, or a result too large
 // to compute, ok is false, message holds the hint, refusedField names the field at fault

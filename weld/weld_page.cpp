@@ -373,9 +373,11 @@ void WeldPage::showFamily(int familyId) {
     const TextGrid marks = m_queries.weldMarksOfFamily(family);
     const QHash<QString, QString> typed = m_typed.value(familyId);
     m_filling = true;
-    for (int r = 1; r < marks.rowCount && marks.columnCount >= 4; ++r) {
-        const QString name = ui::toQt(marks.cell(r, 2));
-        const QPoint pos = readPosition(marks.cell(r, 3));
+    const int textColumn = marks.column("TEXT"), posColumn = marks.column("POS");
+    for (int r = 1; r < marks.rowCount && textColumn >= 0 && posColumn >= 0; ++r) {
+        const std::string& text = marks.cell(r, textColumn);
+        const QString name = ui::toQt(text);
+        const QPoint pos = readPosition(marks.cell(r, posColumn));
 
         auto* label = new QLabel(name, m_drawingPanel);
         label->setProperty(dimensionProperty, true);
@@ -391,7 +393,7 @@ void WeldPage::showFamily(int familyId) {
         auto* field = new QLineEdit(m_drawingPanel);
         field->setProperty(dimensionProperty, true);
         field->setObjectName(name);
-        field->setAccessibleName(ui::toQt(dimensionFieldName(familyId, marks.cell(r, 2))));
+        field->setAccessibleName(ui::toQt(dimensionFieldName(familyId, text)));
         field->setToolTip(QStringLiteral("请输入对应数值，就可以计算了，单位为mm"));
         field->setPlaceholderText(QStringLiteral("请输入"));
         QFont fieldFont(QStringLiteral("微软雅黑"));
@@ -416,8 +418,11 @@ void WeldPage::showFamily(int familyId) {
     m_filling = false;
 
     const TextGrid formulas = m_queries.weldFormulasOfFamily(family);
-    const bool hasFormulas = formulas.rowCount >= 2 && formulas.columnCount >= 5;
-    const bool perPiece = hasFormulas && weighsPerPiece(formulas.cell(1, 3));
+    const int areaColumn = formulas.column("AREA"), weightColumn = formulas.column("WEIGHTPERM"),
+              surfaceColumn = formulas.column("AREAPERM");
+    const bool hasFormulas =
+        formulas.rowCount >= 2 && areaColumn >= 0 && weightColumn >= 0 && surfaceColumn >= 0;
+    const bool perPiece = hasFormulas && weighsPerPiece(formulas.cell(1, weightColumn));
     const QString captions[] = {
         QStringLiteral("截面积："),
         perPiece ? QStringLiteral("每个重量：") : QStringLiteral("每米重量："),
@@ -428,10 +433,10 @@ void WeldPage::showFamily(int familyId) {
     }
     std::string area, weight, surface;
     if (hasFormulas) {
-        area =
-            formulas.cell(1, 2).empty() ? std::string("无截面面积公式可用。") : formulas.cell(1, 2);
-        weight = formulas.cell(1, 3);
-        surface = stripLineBreaks(formulas.cell(1, 4));
+        area = formulas.cell(1, areaColumn).empty() ? std::string("无截面面积公式可用。")
+                                                    : formulas.cell(1, areaColumn);
+        weight = formulas.cell(1, weightColumn);
+        surface = stripLineBreaks(formulas.cell(1, surfaceColumn));
     }
     m_formulaLines[0]->setText(ui::toQt(area));
     m_formulaLines[1]->setText(ui::toQt(weight));

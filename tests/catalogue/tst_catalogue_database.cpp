@@ -37,6 +37,7 @@ class TstCatalogueDatabase : public QObject {
     void valuesComeBackWhole_data();
     void valuesComeBackWhole();
     void orderSortsAsText();
+    void columnsByName();
     void sectionTableOfBarFamilies();
     void builtInValuesSurvive_data();
     void builtInValuesSurvive();
@@ -133,6 +134,26 @@ void TstCatalogueDatabase::valuesComeBackWhole() {
     TextGrid null = db.query("select NULL, ID from T where ID=1");
     QCOMPARE(null.columnCount, 2);
     QCOMPARE(q(null.cell(1, 0)), QString());
+}
+
+// A column is found by its name in the header row; a name the grid lacks reads as empty.
+void TstCatalogueDatabase::columnsByName() {
+    CatalogueDatabase db;
+    db.build(fixture());
+    const TextGrid grid = db.query("select * from T where ID=4");
+    QCOMPARE(grid.column("ID"), 0);
+    QCOMPARE(grid.column("NOTE"), 3);
+    QCOMPARE(grid.column("NOSUCHCOLUMN"), -1);
+    QCOMPARE(grid.cell(1, std::string("NAME")), std::string("d"));
+    QCOMPARE(grid.cell(1, std::string("NOTE")), std::string("1,2,3"));
+    QCOMPARE(grid.cell(1, std::string("NOSUCHCOLUMN")), std::string());
+    // Data rows count from 0 past the header.
+    QCOMPARE(grid.dataRowCount(), 1);
+    QCOMPARE(grid.dataCell(0, 1), std::string("d"));
+    QCOMPARE(db.query("select * from EMPTYTABLE").dataRowCount(), 0);
+    // A failed statement has no header: no column is found.
+    const TextGrid failed = db.query("select * from NOSUCHTABLE");
+    QCOMPARE(failed.column("ID"), -1);
 }
 
 void TstCatalogueDatabase::orderSortsAsText() {

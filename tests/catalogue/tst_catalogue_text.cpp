@@ -12,6 +12,7 @@ class TstCatalogueText : public QObject {
     void valuesSurvive_data();
     void valuesSurvive();
     void headerOnlyHasNoRecords();
+    void fullWidthFolding();
     void brokenTableIsLeftOutOfTheDatabase_data();
     void brokenTableIsLeftOutOfTheDatabase();
 };
@@ -109,6 +110,15 @@ void TstCatalogueText::valuesSurvive() {
     for (const std::vector<std::string>& r : table.records)
         QCOMPARE(r.size(), size_t(3));
     QCOMPARE(q(table.records[size_t(record)][size_t(column)]), value);
+}
+
+// The whole fold takes every full-width ASCII form and the ideographic space; the number
+// fold only digits, point and comma.
+void TstCatalogueText::fullWidthFolding() {
+    const std::string typed = "１２．５，Ａ－　x";
+    QCOMPARE(foldFullWidth(typed), std::string("12.5,A- x"));
+    QCOMPARE(foldFullWidthNumber(typed), std::string("12.5,Ａ－　x"));
+    QCOMPARE(foldFullWidthNumber("1"), std::string("1"));
 }
 
 void TstCatalogueText::headerOnlyHasNoRecords() {
