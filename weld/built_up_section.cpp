@@ -80,7 +80,7 @@ std::vector<NamedPlate> lippedPlates(const Dims& d, bool z) {
     return plates;
 }
 
-const char* const ballsHaveNoSection = "球按个计重，没有截面，不计算截面特性。";
+const char* const ballsHaveNoSection = "球按个计重，没有截面。";
 
 const std::vector<FamilyGeometry>& familyGeometry() {
     static const std::vector<FamilyGeometry> table = {
@@ -186,7 +186,7 @@ const std::vector<FamilyGeometry>& familyGeometry() {
           {[](const Dims& d) { return d("tw") < d("b"); }, "腹板厚度 tw 必须小于翼缘宽度 b"}},
          nullptr,
          nullptr,
-         "截面沿长度变化，没有单一截面，不计算截面特性。"},
+         "截面沿长度变化，没有单一截面。"},
         {FlatPlate,
          {},
          [](const Dims& d) {

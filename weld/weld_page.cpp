@@ -251,7 +251,6 @@ QWidget* WeldPage::buildProperties() {
     m_propertiesNote = new QLabel;
     m_propertiesNote->setObjectName(QStringLiteral("weldPropertiesNote"));
     ui::makeValueLine(m_propertiesNote, QStringLiteral("截面特性说明"));
-    m_propertiesNote->setWordWrap(true);
     head->addStretch(1);
     m_copyProperties = new QPushButton(QStringLiteral("复制"));
     m_copyProperties->setAccessibleName(QStringLiteral("复制截面特性"));
@@ -275,8 +274,8 @@ QWidget* WeldPage::buildProperties() {
     m_propertiesGrid->setContentsMargins(0, 0, 0, 0);
     m_propertiesGrid->setHorizontalSpacing(18);
     m_propertiesGrid->setVerticalSpacing(0);
-    // The note stands where the values go; inside the scroll area its wrapping does not
-    // make the frame taller than the results beside it.
+    // The note stands where the values go, on one line: a wrapping label would make the
+    // grid's height follow its width and squeeze the lines.
     m_propertiesGrid->addWidget(m_propertiesNote, 0, 0, 1, -1);
     m_propertiesScroll->setWidget(m_propertiesContent);
     layout->addWidget(m_propertiesScroll, 1);
@@ -525,7 +524,8 @@ void WeldPage::showProperties(const WeldCalculation& result) {
     std::vector<ShownProperty> shown;
     for (const sections::Property& p : section.properties)
         shown.push_back({p.symbol, formatPropertyValue(p.value), p.unit});
-    // As many pairs a line as the frame's width holds, at least two.
+    // As many pairs a line as the frame's width holds, at least two. The content is as tall
+    // as its lines need; where the frame is shorter, they scroll.
     const int perLine = std::max(2, m_propertiesScroll->viewport()->width() / 115);
     for (std::size_t k = 0; k < shown.size(); ++k) {
         const ShownProperty& p = shown[k];
@@ -538,13 +538,15 @@ void WeldPage::showProperties(const WeldCalculation& result) {
         const QString meaning = propertyMeaning(p.symbol);
         line->setAccessibleDescription(meaning);
         line->setToolTip(meaning);
+        // A line keeps its height; where the frame is short, the lines scroll.
+        line->ensurePolished();
+        line->setFixedHeight(line->sizeHint().height());
         m_propertiesGrid->addWidget(line, 1 + static_cast<int>(k) / perLine,
                                     static_cast<int>(k) % perLine);
         m_propertyLines << line;
     }
-    // The lines scroll rather than squeeze: the content is as tall as its rows need.
-    m_propertiesGrid->activate();
-    m_propertiesContent->setMinimumHeight(m_propertiesGrid->sizeHint().height());
+    const int lines = (static_cast<int>(shown.size()) + perLine - 1) / perLine;
+    m_propertiesContent->setMinimumHeight(lines * m_propertyLines.front()->height());
     m_propertiesLine = ui::toQt(
         formatCopiedProperties(ui::fromQt(m_title->text()), ui::fromQt(designation()), shown));
     m_copyProperties->setEnabled(true);
