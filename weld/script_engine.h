@@ -7,8 +7,8 @@
 // evaluator, never as a script, so a typed value can add arithmetic but nothing else.
 // ExecuteStatement and Run use an ECMAScript engine, created on first use; a script that
 // does not finish within one second is interrupted and counts as failed. They live in the
-// library handbook_script, apart from Eval: the program itself runs no script, so it need
-// not load the script engine's library at start-up.
+// tests' library handbook_script (tests/support/script_runner.cpp), apart from Eval: the
+// program itself runs no script, and a call to them from it would not link.
 class ScriptEngine {
   public:
     ScriptEngine();
