@@ -596,12 +596,10 @@ void WeldPage::showTakeOff(const WeldCalculation* result) {
     if (result->surface && *result->surface > 0) basis.surface = result->surface;
     // The copied line names the material too: the same section weighs differently in
     // aluminium.
-    const int material = m_materialBox->currentIndex();
-    QString materialName = customMaterialText;
-    if (material >= 0 && material < static_cast<int>(materialTable().size()))
-        materialName = ui::toQt(materialTable()[static_cast<size_t>(material)].first);
+    const std::string material = materialName();
     const QString designationText =
-        designation() +
-        QStringLiteral(" %1 %2 kg/m³").arg(materialName, ui::toQt(numberToText(result->density)));
+        designation() + QStringLiteral(" %1 %2 kg/m³")
+                            .arg(material.empty() ? customMaterialText : ui::toQt(material),
+                                 ui::toQt(numberToText(result->density)));
     m_takeOff->setPiece(basis, m_title->text(), designationText);
 }
