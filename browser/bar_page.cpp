@@ -34,14 +34,6 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-namespace {
-
-QLabel* textLine(LayoutId id, const QString& roleWord, const QString& objectName) {
-    return ui::valueLine(id, roleWord, objectName);
-}
-
-} // namespace
-
 BarPage::BarPage(const CatalogueQueries& queries, QWidget* parent)
     : QWidget(parent), m_queries(queries) {
     ui::tagged(this, LayoutId::BarPage, QStringLiteral("型材规格页"));
@@ -71,13 +63,13 @@ QLayout* BarPage::buildLeftColumn() {
     m_drawing = ui::tagged(new BarDrawing, LayoutId::BarDrawing, QStringLiteral("截面示意图"));
     m_drawing->setStyleSheet(QStringLiteral("background: white; border: 1px solid #c9d3df;"));
     left->addWidget(m_drawing);
-    m_nameLine = textLine(LayoutId::StandardNameLine, QStringLiteral("当前标准"),
-                          QStringLiteral("standardName"));
+    m_nameLine = ui::valueLine(LayoutId::StandardNameLine, QStringLiteral("当前标准"),
+                               QStringLiteral("standardName"));
     m_nameLine->setWordWrap(true);
     m_nameLine->setFixedWidth(260);
     left->addWidget(m_nameLine);
-    m_remarkLine =
-        textLine(LayoutId::RemarkLine, QStringLiteral("标准说明"), QStringLiteral("remarkLine"));
+    m_remarkLine = ui::valueLine(LayoutId::RemarkLine, QStringLiteral("标准说明"),
+                                 QStringLiteral("remarkLine"));
     m_remarkLine->setWordWrap(true);
     m_remarkLine->setFixedWidth(260);
     left->addWidget(m_remarkLine);
@@ -118,8 +110,8 @@ QWidget* BarPage::buildTableArea() {
     tableLayout->setContentsMargins(0, 0, 0, 0);
     tableLayout->setSpacing(2);
     // Over a table that holds only part of its standard, lest it pass for the whole.
-    m_coverageLine = textLine(LayoutId::CoverageLine, QStringLiteral("收录情况"),
-                              QStringLiteral("coverageLine"));
+    m_coverageLine = ui::valueLine(LayoutId::CoverageLine, QStringLiteral("收录情况"),
+                                   QStringLiteral("coverageLine"));
     m_coverageLine->setWordWrap(true);
     m_coverageLine->hide();
     tableLayout->addWidget(m_coverageLine);

@@ -20,16 +20,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-
-using ui::tagged;
-
-QLabel* textLine(LayoutId id, const QString& roleWord, const QString& objectName = {}) {
-    return ui::valueLine(id, roleWord, objectName);
-}
-
-} // namespace
-
 MainWindow::MainWindow(const CatalogueQueries& queries, QWidget* parent)
     : WindowFrame(parent), m_queries(queries) {
     setWindowTitle(QStringLiteral("钢材规格手册"));
@@ -170,9 +160,9 @@ QWidget* MainWindow::buildFamilyArea() {
     auto* layout = new QVBoxLayout(area);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
-    m_barFamilyBar = tagged(new ChoiceBar, LayoutId::BarFamilyBar, QStringLiteral("型材规格"));
+    m_barFamilyBar = ui::tagged(new ChoiceBar, LayoutId::BarFamilyBar, QStringLiteral("型材规格"));
     m_weldFamilyBar =
-        tagged(new ChoiceBar, LayoutId::WeldFamilyBar, QStringLiteral("焊接型钢计算"));
+        ui::tagged(new ChoiceBar, LayoutId::WeldFamilyBar, QStringLiteral("焊接型钢计算"));
     const struct {
         ChoiceBar* bar;
         QString caption;
@@ -197,13 +187,13 @@ QWidget* MainWindow::buildStatusStrip() {
     strip->setObjectName(QStringLiteral("statusStrip"));
     auto* layout = new QHBoxLayout(strip);
     layout->setContentsMargins(8, 3, 8, 3);
-    auto* message = textLine(LayoutId::MessageLine, QStringLiteral("消息"));
+    auto* message = ui::valueLine(LayoutId::MessageLine, QStringLiteral("消息"));
     message->setStyleSheet(QStringLiteral("color: #0b5394;"));
     layout->addWidget(message, 1);
-    m_calendarLine = textLine(LayoutId::CalendarLine, QStringLiteral("农历"));
+    m_calendarLine = ui::valueLine(LayoutId::CalendarLine, QStringLiteral("农历"));
     layout->addWidget(m_calendarLine);
     layout->addSpacing(16);
-    m_clockLine = textLine(LayoutId::ClockLine, QStringLiteral("时间"));
+    m_clockLine = ui::valueLine(LayoutId::ClockLine, QStringLiteral("时间"));
     QLabel* clock = m_clockLine;
     // A fixed width: a clock whose width followed its digits would lay out the whole window
     // again every second.
